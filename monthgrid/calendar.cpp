@@ -1,0 +1,145 @@
+#include "monthgrid/calendar.h"
+
+#include <QEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QScopeGuard>
+
+#include "core/clock.h"
+
+namespace {
+
+orr::CalendarDate today()
+{
+    const orr::LocalDateTime now = orr::clock().now();
+    return {now.year, now.month, now.day};
+}
+
+} // namespace
+
+TCalendar::TCalendar(QWidget* owner) : TCustomGrid(owner), model_(today())
+{
+    SetFixedCols(0);
+    SetFixedRows(1);
+    SetColCount(orr::kCalendarColumns);
+    SetRowCount(orr::kCalendarRows);
+    SetOptions(Options() | DrawFocusSelected);
+    LoadWeekdayNames();
+    RebuildLayout();
+}
+
+void TCalendar::SetDatePart(int index, int value)
+{
+    if (!model_.set_date_part(index, value))
+        return;
+    RebuildLayout();
+    NotifyChange();
+}
+
+void TCalendar::SetStartOfWeek(int day)
+{
+    if (model_.set_start_of_week(day))
+        RebuildLayout();
+}
+
+void TCalendar::SetUseCurrentDate(bool use)
+{
+    if (model_.set_use_current_date(use, today()))
+        RebuildLayout();
+}
+
+QString TCalendar::DayCellText(int col, int row) const
+{
+    if (row == 0)
+        return weekday_names_[model_.weekday_of_column(col)];
+    const int day = model_.day_at({col, row});
+    return day > 0 ? QString::number(day) : QString();
+}
+
+int TCalendar::MonthDayCount(int year, int month) const
+{
+    return orr::days_in_month(year, month);
+}
+
+int TCalendar::ShownMonthDayCount() const
+{
+    const orr::CalendarDate& held = model_.held_date();
+    return MonthDayCount(held.year, held.month);
+}
+
+bool TCalendar::IsLeap(int year) const { return orr::is_leap_year(year); }
+
+void TCalendar::RebuildLayout()
+{
+    rebuilding_ = true;
+    const auto reset = qScopeGuard([this] { rebuilding_ = false; });
+    const orr::GridCell held = model_.rebuild();
+    MoveCurrentCell(held.col, held.row, false, false);
+    update();
+}
+
+bool TCalendar::CanSelectCell(int col, int row)
+{
+    if (!rebuilding_ && read_only_)
+        return false;
+    return !DayCellText(col, row).isEmpty();
+}
+
+void TCalendar::DrawCellContent(QPainter& painter, int col, int row, const QRect& rect, DrawState)
+{
+    const QString text = DayCellText(col, row);
+    const QFontMetrics metrics(painter.font());
+    const int rect_width = rect.width();    // Right - Left
+    const int rect_height = rect.height();  // Bottom - Top
+    const int x = rect.left() + (rect_width - metrics.horizontalAdvance(text)) / 2;
+    const int y = rect.top() + (rect_height - metrics.height()) / 2;
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.fillRect(rect, painter.brush());
+    painter.drawText(x, y + metrics.ascent(), text);
+    painter.restore();
+}
+
+void TCalendar::NotifyClick()
+{
+    TCustomGrid::NotifyClick();
+    const QString text = DayCellText(CurrentCell().col, CurrentCell().row);
+    if (!text.isEmpty())
+        SetDay(text.toInt());
+}
+
+void TCalendar::NotifyChange()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCalendar::resizeEvent(QResizeEvent*)
+{
+    // Sizes arrive as unsigned 16-bit values; the cell arithmetic is signed.
+    const int width = static_cast<quint16>(contentsRect().width());
+    const int height = static_cast<quint16>(contentsRect().height());
+    SetCellWidth(orr::month_cell_extent(width, GridLineWidth()));
+    SetCellHeight(orr::month_cell_extent(height, GridLineWidth()));
+}
+
+void TCalendar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LocaleChange) {
+        LoadWeekdayNames();
+        update();
+    }
+    TCustomGrid::changeEvent(event);
+}
+
+void TCalendar::LoadWeekdayNames()
+{
+    static constexpr std::array<const char*, orr::kDaysPerWeek> fallback{"Sun", "Mon", "Tue", "Wed",
+                                                                         "Thu", "Fri", "Sat"};
+    const QLocale locale;
+    for (int day = 0; day < orr::kDaysPerWeek; ++day) {
+        // The locale counts 1 = Monday .. 7 = Sunday.
+        const QString name = locale.dayName(day == 0 ? 7 : day, QLocale::ShortFormat);
+        weekday_names_[day] = name.isEmpty() ? QString::fromLatin1(fallback[day]) : name;
+    }
+}

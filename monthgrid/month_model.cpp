@@ -1,0 +1,89 @@
+#include "monthgrid/month_model.h"
+
+namespace orr {
+namespace {
+
+int wrap_weekday(int n) { return (n % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek; }
+
+} // namespace
+
+MonthModel::MonthModel(CalendarDate today) : held_(today) { rebuild(); }
+
+int MonthModel::date_part(int index) const
+{
+    switch (static_cast<DatePart>(index)) {
+    case DatePart::Year: return held_.year;
+    case DatePart::Month: return held_.month;
+    case DatePart::Day: return held_.day;
+    }
+    return -1;
+}
+
+bool MonthModel::set_date_part(int index, int value)
+{
+    if (value <= 0)
+        return false;
+    CalendarDate next = held_;
+    switch (static_cast<DatePart>(index)) {
+    case DatePart::Year:
+        if (value == next.year)
+            return false;
+        next.year = value;
+        break;
+    case DatePart::Month:
+        if (value > kMonthsPerYear || value == next.month)
+            return false;
+        next.month = value;
+        break;
+    case DatePart::Day:
+        if (value > days_in_month(held_.year, held_.month) || value == next.day)
+            return false;
+        next.day = value;
+        break;
+    default:
+        return false;
+    }
+    held_ = encode_date(next.year, next.month, next.day);
+    use_current_date_ = false;
+    return true;
+}
+
+bool MonthModel::set_start_of_week(int day)
+{
+    if (day == start_of_week_)
+        return false;
+    start_of_week_ = day;
+    return true;
+}
+
+bool MonthModel::set_use_current_date(bool use, CalendarDate today)
+{
+    if (use == use_current_date_)
+        return false;
+    use_current_date_ = use;
+    if (!use)
+        return false;
+    held_ = today;
+    return true;
+}
+
+GridCell MonthModel::rebuild()
+{
+    // Day 1 always stands in body row 1, in the column of its weekday.
+    const int w = day_of_week({held_.year, held_.month, 1});
+    first_cell_offset_ = 1 - wrap_weekday(w - 1 - start_of_week_);
+    const int k = held_.day - first_cell_offset_;
+    return {k % kDaysPerWeek, k / kDaysPerWeek + 1};
+}
+
+int MonthModel::day_at(GridCell cell) const
+{
+    if (cell.row < 1)
+        return 0;
+    const int n = first_cell_offset_ + cell.col + (cell.row - 1) * kDaysPerWeek;
+    return n >= 1 && n <= days_in_month(held_.year, held_.month) ? n : 0;
+}
+
+int MonthModel::weekday_of_column(int col) const { return wrap_weekday(col + start_of_week_); }
+
+} // namespace orr
