@@ -1,0 +1,164 @@
+#include "app/main_form.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QToolButton>
+
+#include "app/glyphs.h"
+#include "core/event_guard.h"
+#include "monthgrid/calendar.h"
+
+namespace {
+
+// Design layout: three columns and four rows of months.
+constexpr std::array<int, 3> kMonthLefts{5, 220, 436};
+constexpr std::array<int, 4> kLabelTops{3, 133, 263, 393};
+constexpr std::array<int, 4> kCalendarTops{20, 150, 280, 410};
+constexpr QSize kLabelSize(205, 16);
+constexpr QSize kCalendarSize(210, 110);
+
+const std::array<const char*, TMainForm1::kMonths> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+QFont font_of_height(const QString& family, int pixel_height, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixel_height);
+    font.setBold(bold);
+    return font;
+}
+
+QFont times_font(int pixel_height, bool bold = false)
+{
+    return font_of_height(QStringLiteral("Times New Roman"), pixel_height, bold);
+}
+
+} // namespace
+
+TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm1"));
+    setWindowTitle(QStringLiteral("Orrindale v1.0"));
+    setFont(font_of_height(QStringLiteral("System"), 13));
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    // The window is painted in the button-face colour; text keeps the window-text role.
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+    CreateMonths();
+    CreateButtonRow();
+}
+
+void TMainForm1::CreateMonths()
+{
+    for (int month = 1; month <= kMonths; ++month) {
+        const int left = kMonthLefts[(month - 1) % 3];
+        const int row = (month - 1) / 3;
+
+        auto* label = new QLabel(QString::fromLatin1(kMonthNames[month - 1]), client_);
+        label->setObjectName(QStringLiteral("Label%1").arg(month));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(QRect(QPoint(left, kLabelTops[row]), kLabelSize));
+
+        auto* calendar = new TCalendar(client_);
+        calendar->setObjectName(QStringLiteral("Calendar%1").arg(month));
+        calendar->setGeometry(QRect(QPoint(left, kCalendarTops[row]), kCalendarSize));
+        calendar->SetTabStop(false);
+        calendar->setFont(times_font(13));
+        QPalette palette = calendar->palette();
+        palette.setColor(QPalette::Text, Qt::black);
+        calendar->setPalette(palette);
+        calendar->SetReadOnly(true);
+        calendar->SetStartOfWeek(0);
+        calendar->SetUseCurrentDate(false);
+        calendars_[month - 1] = calendar;
+    }
+}
+
+void TMainForm1::CreateButtonRow()
+{
+    GroupBox1 = new QGroupBox(client_);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(8, 522, 637, 49);
+    GroupBox1->setFont(times_font(16));
+
+    auto speed_button = [this](const char* name, const char* hint, Glyph glyph, QRect bounds) {
+        auto* button = new QToolButton(GroupBox1);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setIcon(glyph_icon(glyph));
+        button->setIconSize(QSize(16, 16));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(bounds);
+        return button;
+    };
+    auto bit_button = [this](const char* name, const char* caption, const char* hint, Glyph glyph,
+                             QRect bounds) {
+        auto* button = new QPushButton(glyph_icon(glyph), QString::fromLatin1(caption), GroupBox1);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromLatin1(hint));
+        button->setFont(times_font(16, true));
+        button->setIconSize(QSize(16, 16));
+        button->setGeometry(bounds);
+        return button;
+    };
+
+    Last_Year_SpeedButton = speed_button("Last_Year_SpeedButton", "Previous Year", Glyph::LeftArrow,
+                                         QRect(84, 17, 23, 22));
+    Year_Edit = new QLineEdit(GroupBox1);
+    Year_Edit->setObjectName(QStringLiteral("Year_Edit"));
+    Year_Edit->setGeometry(107, 17, 75, 23);
+    Year_Edit->setFont(times_font(16, true));
+    Year_Edit->setReadOnly(true);
+    Year_Edit->setEnabled(false);
+    Next_Year_SpeedButton = speed_button("Next_Year_SpeedButton", "Next Year", Glyph::RightArrow,
+                                         QRect(183, 17, 23, 22));
+    Current_Year_BitBtn = bit_button("Current_Year_BitBtn", "Current Year",
+                                     "Jump to the current Calendar Year", Glyph::CalendarPage,
+                                     QRect(243, 13, 150, 30));
+    Exit_BitBtn = bit_button("Exit_BitBtn", "Exit", "Exit Program", Glyph::Door, QRect(430, 13, 150, 30));
+
+    OnClick(Last_Year_SpeedButton, &TMainForm1::Last_Year_SpeedButtonClick);
+    OnClick(Next_Year_SpeedButton, &TMainForm1::Next_Year_SpeedButtonClick);
+    OnClick(Current_Year_BitBtn, &TMainForm1::Current_Year_BitBtnClick);
+    OnClick(Exit_BitBtn, &TMainForm1::Exit_BitBtnClick);
+}
+
+void TMainForm1::OnClick(QAbstractButton* button, void (TMainForm1::*handler)())
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        orr::guarded([this, handler] { (this->*handler)(); });
+    });
+}
+
+QLabel* TMainForm1::MonthLabel(int month) const
+{
+    return client_->findChild<QLabel*>(QStringLiteral("Label%1").arg(month));
+}
+
+void TMainForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    orr::guarded([this] { FormShow(); });
+}
+
+void TMainForm1::FormShow()
+{
+    // Design client size: the button row's bottom plus the top margin, and its
+    // right edge plus the left margin.
+    const QRect box = GroupBox1->geometry();
+    resize(box.left() + box.width() + box.left(), box.top() + box.height() + MonthLabel(1)->y());
+    Current_Year_BitBtnClick();
+}
+
+void TMainForm1::Exit_BitBtnClick() { close(); }
