@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "core/error.h"
+#include "monthgrid/month_model.h"
+
+using namespace orr;
+
+namespace {
+
+constexpr int kYear = 1, kMonth = 2, kDay = 3;
+
+struct LayoutCase {
+    int year;
+    int month;
+    int start_of_week;
+    int first_cell_offset;
+    GridCell first_day;
+    GridCell last_day;
+};
+
+class MonthLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(MonthLayout, DaysStandInTheColumnsOfTheirWeekdays)
+{
+    const LayoutCase c = GetParam();
+    MonthModel model({c.year, c.month, 1});
+    model.set_start_of_week(c.start_of_week);
+    const GridCell held = model.rebuild();
+    EXPECT_EQ(model.first_cell_offset(), c.first_cell_offset);
+    EXPECT_EQ(held, c.first_day);
+    EXPECT_EQ(model.day_at(c.first_day), 1);
+    EXPECT_EQ(model.day_at(c.last_day), days_in_month(c.year, c.month));
+
+    // Every day appears exactly once, in order, and nothing else is numbered.
+    int expected = 1;
+    for (int row = 1; row < kCalendarRows; ++row) {
+        for (int col = 0; col < kCalendarColumns; ++col) {
+            const int day = model.day_at({col, row});
+            if (day != 0) {
+                EXPECT_EQ(day, expected++) << col << "," << row;
+            }
+        }
+    }
+    EXPECT_EQ(expected, days_in_month(c.year, c.month) + 1);
+    for (int col = 0; col < kCalendarColumns; ++col)
+        EXPECT_EQ(model.day_at({col, 0}), 0) << "heading cell numbered";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Months, MonthLayout,
+    ::testing::Values(
+        // February 2026 starts on a Sunday: a full first row, rows 5 and 6 blank.
+        LayoutCase{2026, 2, 0, 1, {0, 1}, {6, 4}},
+        // August 2026 starts on a Saturday and needs the sixth row.
+        LayoutCase{2026, 8, 0, -5, {6, 1}, {1, 6}},
+        // With Monday first, a month starting on Sunday puts day 1 last in row 1.
+        LayoutCase{2026, 2, 1, -5, {6, 1}, {5, 5}},
+        LayoutCase{2026, 8, 1, -4, {5, 1}, {0, 6}},
+        // A month starting on the start-of-week day begins in row 1, not row 2.
+        LayoutCase{2026, 6, 1, 1, {0, 1}, {1, 5}},
+        LayoutCase{2000, 2, 0, -1, {2, 1}, {2, 5}},
+        LayoutCase{9999, 12, 0, -2, {3, 1}, {5, 5}}));
+
+TEST(MonthLayout, BlankRowsAfterTheLastDay)
+{
+    MonthModel model({2026, 2, 1});
+    for (int col = 0; col < kCalendarColumns; ++col) {
+        EXPECT_EQ(model.day_at({col, 5}), 0);
+        EXPECT_EQ(model.day_at({col, 6}), 0);
+    }
+}
+
+TEST(MonthLayout, HeldDayIsTheSelectedCell)
+{
+    MonthModel model({2026, 8, 31});
+    EXPECT_EQ(model.rebuild(), (GridCell{1, 6}));
+    EXPECT_TRUE(model.set_date_part(kDay, 15));
+    EXPECT_EQ(model.day_at(model.rebuild()), 15);
+}
+
+TEST(MonthHeading, ColumnsFollowTheStartOfWeek)
+{
+    MonthModel model({2026, 1, 1});
+    EXPECT_EQ(model.weekday_of_column(0), 0);
+    EXPECT_EQ(model.weekday_of_column(6), 6);
+    model.set_start_of_week(1);
+    EXPECT_EQ(model.weekday_of_column(0), 1);
+    EXPECT_EQ(model.weekday_of_column(6), 0);
+}
+
+struct IgnoredCase {
+    const char* why;
+    CalendarDate held;
+    int index;
+    int value;
+};
+
+class IgnoredDateParts : public ::testing::TestWithParam<IgnoredCase> {};
+
+TEST_P(IgnoredDateParts, LeaveTheDateAndFlagAlone)
+{
+    const IgnoredCase c = GetParam();
+    MonthModel model(c.held);
+    EXPECT_FALSE(model.set_date_part(c.index, c.value)) << c.why;
+    EXPECT_EQ(model.held_date(), c.held) << c.why;
+    EXPECT_TRUE(model.use_current_date()) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IgnoredDateParts,
+    ::testing::Values(IgnoredCase{"zero year", {2026, 4, 10}, kYear, 0},
+                      IgnoredCase{"negative day", {2026, 4, 10}, kDay, -3},
+                      IgnoredCase{"month 13", {2026, 4, 10}, kMonth, 13},
+                      IgnoredCase{"day 31 in April", {2026, 4, 10}, kDay, 31},
+                      IgnoredCase{"unknown index", {2026, 4, 10}, 4, 5},
+                      IgnoredCase{"same year", {2026, 4, 10}, kYear, 2026},
+                      IgnoredCase{"same month", {2026, 4, 10}, kMonth, 4},
+                      IgnoredCase{"same day", {2026, 4, 10}, kDay, 10}));
+
+struct FailingCase {
+    const char* why;
+    CalendarDate held;
+    int index;
+    int value;
+};
+
+class FailingDateParts : public ::testing::TestWithParam<FailingCase> {};
+
+TEST_P(FailingDateParts, RaiseTheDateErrorAndChangeNothing)
+{
+    const FailingCase c = GetParam();
+    MonthModel model(c.held);
+    const int offset = model.first_cell_offset();
+    EXPECT_THROW(model.set_date_part(c.index, c.value), EConvertError) << c.why;
+    EXPECT_EQ(model.held_date(), c.held) << c.why;
+    EXPECT_EQ(model.first_cell_offset(), offset) << c.why;
+    EXPECT_TRUE(model.use_current_date()) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailingDateParts,
+    ::testing::Values(FailingCase{"February while on the 31st", {2026, 1, 31}, kMonth, 2},
+                      FailingCase{"April while on the 31st", {2026, 3, 31}, kMonth, 4},
+                      FailingCase{"common year while on 29 February", {2024, 2, 29}, kYear, 2023},
+                      FailingCase{"year 10000", {9999, 1, 1}, kYear, 10000}));
+
+TEST(DatePartOrder, DayFirstMakesEveryLaterStepValid)
+{
+    MonthModel model({2026, 1, 31});
+    EXPECT_TRUE(model.set_date_part(kDay, 1));
+    EXPECT_TRUE(model.set_date_part(kMonth, 2));
+    EXPECT_TRUE(model.set_date_part(kYear, 2023));
+    EXPECT_EQ(model.held_date(), (CalendarDate{2023, 2, 1}));
+    EXPECT_FALSE(model.use_current_date());
+    EXPECT_EQ(model.date_part(kYear), 2023);
+    EXPECT_EQ(model.date_part(kMonth), 2);
+    EXPECT_EQ(model.date_part(kDay), 1);
+    EXPECT_EQ(model.date_part(0), -1);
+}
+
+TEST(UseCurrentDate, TrueReloadsTodayAndFalseKeepsTheDate)
+{
+    MonthModel model({2026, 12, 8});
+    ASSERT_TRUE(model.set_date_part(kYear, 1999));
+    EXPECT_FALSE(model.use_current_date());
+    EXPECT_FALSE(model.set_use_current_date(false, {2026, 12, 8}));
+    EXPECT_TRUE(model.set_use_current_date(true, {2026, 12, 8}));
+    EXPECT_EQ(model.held_date(), (CalendarDate{2026, 12, 8}));
+    EXPECT_FALSE(model.set_use_current_date(true, {2027, 1, 1})) << "writing the present value reloads";
+    EXPECT_EQ(model.held_date(), (CalendarDate{2026, 12, 8}));
+    EXPECT_FALSE(model.set_use_current_date(false, {2027, 1, 1}));
+    EXPECT_EQ(model.held_date(), (CalendarDate{2026, 12, 8}));
+}
+
+} // namespace
