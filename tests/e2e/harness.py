@@ -370,6 +370,17 @@ class XSession:
                        what="openbox to frame the window")
         return win
 
+    def wait_new_window(self, title_prefix, known=(), timeout=20, pid=None):
+        """Waits for a visible window titled title_prefix... that is not one of
+        `known` (Windows or ids), e.g. a message box with the program's title."""
+        known_ids = {getattr(w, "id", w) for w in known}
+
+        def new():
+            fresh = [w for w in self.find_windows(title_prefix, pid=pid) if w.id not in known_ids]
+            return fresh[0] if fresh else None
+        return wait_until(new, timeout=timeout, interval=0.2,
+                          what=f"a new window titled {title_prefix!r}...")
+
     def wait_no_window(self, title_prefix, timeout=20, pid=None):
         wait_until(lambda: not self.find_windows(title_prefix, pid=pid), timeout=timeout,
                    what=f"no window titled {title_prefix!r}...")
@@ -445,6 +456,11 @@ class Program:
 
     def stop(self):
         _stop_process(self.proc)
+
+    def wait_file(self, name, timeout=20):
+        """Waits for a file beside the executable to exist; returns its path."""
+        return wait_until(lambda: self.exists(name) and self.path(name), timeout=timeout,
+                          what=f"{name} beside the program")
 
     def path(self, name):
         return self.folder / name
@@ -545,6 +561,11 @@ class Window:
         out = self._xprop("_NET_WM_STATE")
         _, sep, atoms = out.partition("=")
         return {a.strip() for a in atoms.split(",") if a.strip()} if sep else set()
+
+    def transient_for(self):
+        """The id of the window this one is a dialog of, or None."""
+        m = re.search(r"window id # (0x[0-9a-fA-F]+)", self._xprop("WM_TRANSIENT_FOR"))
+        return int(m.group(1), 16) if m else None
 
     def is_above(self):
         return "_NET_WM_STATE_ABOVE" in self.wm_state()
