@@ -1,0 +1,183 @@
+// The year view: start-up state, moving between years and the red month label.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/main_form.h"
+#include "monthgrid/calendar.h"
+#include "test_support.h"
+
+namespace {
+
+constexpr QRgb kRed = 0xFF0000;
+
+class YearView : public StandingClockTest {
+protected:
+    void start()
+    {
+        form = std::make_unique<TMainForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    int shown_year() const { return form->Year_Edit->text().toInt(); }
+    bool is_red(int month) const
+    {
+        return form->MonthLabel(month)->palette().color(QPalette::WindowText).rgb() == QColor(Qt::red).rgb();
+    }
+    bool is_plain(int month) const
+    {
+        const QLabel* label = form->MonthLabel(month);
+        return label->testAttribute(Qt::WA_SetPalette) &&
+               label->palette().color(QPalette::WindowText).rgb() == QColor(Qt::black).rgb();
+    }
+    bool keeps_window_colour(int month) const
+    {
+        return !form->MonthLabel(month)->testAttribute(Qt::WA_SetPalette);
+    }
+    void expect_year_on_every_grid(int year) const
+    {
+        EXPECT_EQ(shown_year(), year);
+        for (int month = 1; month <= 12; ++month) {
+            const TCalendar* grid = form->Calendar(month);
+            EXPECT_EQ(grid->Year(), year) << month;
+            EXPECT_EQ(grid->Month(), month) << month;
+            EXPECT_EQ(grid->Day(), 1) << month;
+        }
+    }
+    void next() { form->Next_Year_SpeedButton->click(); }
+    void previous() { form->Last_Year_SpeedButton->click(); }
+
+    std::unique_ptr<TMainForm1> form;
+};
+
+TEST_F(YearView, StartShowsTodaysYearWithItsMonthInRed)
+{
+    start();
+    expect_year_on_every_grid(2026);
+    EXPECT_EQ(form->Year_Edit->text(), "2026");
+    EXPECT_EQ(form->Current_Year, 2026);
+    EXPECT_EQ(form->Current_Month, 12);
+    EXPECT_TRUE(is_red(12));
+    for (int month = 1; month < 12; ++month)
+        EXPECT_TRUE(keeps_window_colour(month)) << month;
+    EXPECT_GT(count_colour(form->MonthLabel(12)->grab().toImage(), kRed), 0) << "drawn in red";
+    EXPECT_EQ(count_colour(form->MonthLabel(11)->grab().toImage(), kRed), 0);
+}
+
+TEST_F(YearView, ControlsSitAtTheirDesignBounds)
+{
+    start();
+    EXPECT_EQ(form->Client()->size(), QSize(653, 574));
+    EXPECT_EQ(form->MonthLabel(5)->geometry(), QRect(220, 133, 205, 16));
+    EXPECT_EQ(form->Calendar(12)->geometry(), QRect(436, 410, 210, 110));
+    EXPECT_EQ(form->GroupBox1->geometry(), QRect(8, 522, 637, 49));
+    EXPECT_EQ(form->Year_Edit->geometry(), QRect(107, 17, 75, 23));
+    EXPECT_EQ(form->Exit_BitBtn->geometry(), QRect(430, 13, 150, 30));
+    EXPECT_FALSE(form->Year_Edit->isEnabled());
+    EXPECT_EQ(form->Next_Year_SpeedButton->toolTip(), "Next Year");
+    EXPECT_EQ(form->Current_Year_BitBtn->text(), "Current Year");
+    EXPECT_EQ(form->Calendar(1)->focusPolicy(), Qt::ClickFocus);
+    EXPECT_TRUE(form->Calendar(1)->ReadOnly());
+}
+
+TEST_F(YearView, PreviousThenNextComesBackWithTheMonthRedAgain)
+{
+    start();
+    previous();
+    expect_year_on_every_grid(2025);
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_TRUE(is_plain(month)) << month;
+    next();
+    expect_year_on_every_grid(2026);
+    EXPECT_TRUE(is_red(12));
+    for (int month = 1; month < 12; ++month)
+        EXPECT_TRUE(is_plain(month)) << month;
+}
+
+TEST_F(YearView, TwoNextsShowTheYearAfterNextAllInBlack)
+{
+    start();
+    next();
+    next();
+    expect_year_on_every_grid(2028);
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_TRUE(is_plain(month)) << month;
+    form->Current_Year_BitBtn->click();
+    expect_year_on_every_grid(2026);
+    EXPECT_TRUE(is_red(12));
+}
+
+TEST_F(YearView, CurrentYearWhileShowingItChangesNothing)
+{
+    start();
+    const QImage before = form->grab().toImage();
+    form->Current_Year_BitBtn->click();
+    EXPECT_EQ(form->grab().toImage(), before);
+}
+
+TEST_F(YearView, NavigatesComparingWithTheStoredYearNotTheClock)
+{
+    start();
+    stand_on(2027, 3, 1);  // the date moves on while the window stays open
+    previous();
+    next();
+    EXPECT_TRUE(is_red(12)) << "still the month stored at the last current-year command";
+    EXPECT_FALSE(is_red(3));
+}
+
+TEST_F(YearView, NewMonthReplacesTheOldRedLabel)
+{
+    stand_on(2026, 1, 31, 23);
+    start();
+    EXPECT_TRUE(is_red(1));
+    stand_on(2026, 2, 1, 0);
+    form->Current_Year_BitBtn->click();
+    EXPECT_TRUE(is_red(2));
+    EXPECT_TRUE(is_plain(1));
+    for (int month = 3; month <= 12; ++month)
+        EXPECT_TRUE(keeps_window_colour(month)) << month;
+}
+
+TEST_F(YearView, LeapAndCommonCenturies)
+{
+    stand_on(2001, 6, 15);
+    start();
+    previous();
+    EXPECT_EQ(shown_year(), 2000);
+    EXPECT_EQ(form->Calendar(2)->ShownMonthDayCount(), 29);
+    stand_on(1901, 6, 15);
+    form->Current_Year_BitBtn->click();
+    previous();
+    EXPECT_EQ(shown_year(), 1900);
+    EXPECT_EQ(form->Calendar(2)->ShownMonthDayCount(), 28);
+    EXPECT_EQ(form->Calendar(2)->FirstCellOffset(), 5 - 8);  // 1 February 1900 was a Thursday
+}
+
+TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)
+{
+    stand_on(9999, 12, 31);
+    start();
+    EXPECT_EQ(form->Year_Edit->text(), "9999");
+    EXPECT_FALSE(form->Next_Year_SpeedButton->isEnabled());
+    form->Next_Year_SpeedButtonClick();
+    expect_year_on_every_grid(9999);
+    EXPECT_TRUE(is_red(12));
+    EXPECT_TRUE(dialogs_.shown.empty()) << "no date error from navigation";
+
+    stand_on(1, 1, 1);
+    form->Current_Year_BitBtn->click();
+    EXPECT_EQ(form->Year_Edit->text(), "1");
+    EXPECT_FALSE(form->Last_Year_SpeedButton->isEnabled());
+    EXPECT_TRUE(form->Next_Year_SpeedButton->isEnabled());
+    form->Last_Year_SpeedButtonClick();
+    expect_year_on_every_grid(1);
+    next();
+    EXPECT_TRUE(form->Last_Year_SpeedButton->isEnabled());
+    EXPECT_EQ(shown_year(), 2);
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+} // namespace
