@@ -15,12 +15,6 @@ constexpr std::array<const char*, kGlyphSize> kLeftArrow{
     "MMMMMMkkkkMMMMMM", "MMMMMMMkkkMMMMMM", "MMMMMMMMkkMMMMMM", "MMMMMMMMMkMMMMMM",
     "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM"};
 
-constexpr std::array<const char*, kGlyphSize> kRightArrow{
-    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMkMMMMMMMMM",
-    "MMMMMMkkMMMMMMMM", "MMMMMMkkkMMMMMMM", "MMMMMMkkkkMMMMMM", "MMMMMMkkkkkMMMMM",
-    "MMMMMMkkkkMMMMMM", "MMMMMMkkkMMMMMMM", "MMMMMMkkMMMMMMMM", "MMMMMMkMMMMMMMMM",
-    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM"};
-
 constexpr std::array<const char*, kGlyphSize> kCalendarPage{
     "MMMMMMMMMMMMMMMM", "MMMkMMMMMMMMkMMM", "MkkkkkkkkkkkkkkM", "MkRRRRRRRRRRRRkM",
     "MkRRRRRRRRRRRRkM", "MkkkkkkkkkkkkkkM", "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwdwwkM",
@@ -52,8 +46,8 @@ int index_of(char key)
 const std::array<const char*, kGlyphSize>& rows_of(Glyph glyph)
 {
     switch (glyph) {
-    case Glyph::LeftArrow: return kLeftArrow;
-    case Glyph::RightArrow: return kRightArrow;
+    case Glyph::LeftArrow:
+    case Glyph::RightArrow: return kLeftArrow;
     case Glyph::CalendarPage: return kCalendarPage;
     case Glyph::Door: return kDoor;
     }
@@ -80,7 +74,8 @@ QImage glyph_image(Glyph glyph)
         for (int x = 0; x < kGlyphSize; ++x)
             image.setPixel(x, y, index_of(rows[y][x]));
     }
-    return image;
+    // The right arrowhead is the left one mirrored.
+    return glyph == Glyph::RightArrow ? image.mirrored(true, false) : image;
 }
 
 QImage disabled_glyph_image(Glyph glyph)

@@ -37,42 +37,48 @@ TCustomGrid::TCustomGrid(QWidget* owner) : QFrame(owner)
     resize(col_count_ * kDefaultCellWidth, row_count_ * kDefaultCellHeight);
 }
 
+namespace {
+
+// A count below 1 becomes 1; the heading count and the current cell shrink to fit.
+void fit_count(int& count, int& fixed, int& current, int wanted)
+{
+    count = std::max(wanted, 1);
+    fixed = std::min(fixed, count - 1);
+    current = std::clamp(current, fixed, count - 1);
+}
+
+void check_fixed_count(int wanted, int count, const char* too_many)
+{
+    if (wanted < 0)
+        throw orr::EInvalidGridOperation(orr::kGridIndexMessage);
+    if (wanted >= count)
+        throw orr::EInvalidGridOperation(too_many);
+}
+
+} // namespace
+
 void TCustomGrid::SetColCount(int count)
 {
-    count = std::max(count, 1);
-    if (fixed_cols_ >= count)
-        fixed_cols_ = count - 1;
-    col_count_ = count;
-    current_.col = std::clamp(current_.col, fixed_cols_, count - 1);
+    fit_count(col_count_, fixed_cols_, current_.col, count);
     update();
 }
 
 void TCustomGrid::SetRowCount(int count)
 {
-    count = std::max(count, 1);
-    if (fixed_rows_ >= count)
-        fixed_rows_ = count - 1;
-    row_count_ = count;
-    current_.row = std::clamp(current_.row, fixed_rows_, count - 1);
+    fit_count(row_count_, fixed_rows_, current_.row, count);
     update();
 }
 
 void TCustomGrid::SetFixedCols(int count)
 {
-    if (count < 0)
-        throw orr::EInvalidGridOperation(orr::kGridIndexMessage);
-    if (count >= col_count_)
-        throw orr::EInvalidGridOperation("Fixed column count must be less than column count");
+    check_fixed_count(count, col_count_, "Fixed column count must be less than column count");
     fixed_cols_ = count;
     ResetCurrentCell();
 }
 
 void TCustomGrid::SetFixedRows(int count)
 {
-    if (count < 0)
-        throw orr::EInvalidGridOperation(orr::kGridIndexMessage);
-    if (count >= row_count_)
-        throw orr::EInvalidGridOperation("Fixed row count must be less than row count");
+    check_fixed_count(count, row_count_, "Fixed row count must be less than row count");
     fixed_rows_ = count;
     ResetCurrentCell();
 }

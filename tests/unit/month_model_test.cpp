@@ -88,18 +88,18 @@ TEST(MonthHeading, ColumnsFollowTheStartOfWeek)
     EXPECT_EQ(model.weekday_of_column(6), 0);
 }
 
-struct IgnoredCase {
+struct DatePartCase {
     const char* why;
     CalendarDate held;
     int index;
     int value;
 };
 
-class IgnoredDateParts : public ::testing::TestWithParam<IgnoredCase> {};
+class IgnoredDateParts : public ::testing::TestWithParam<DatePartCase> {};
 
 TEST_P(IgnoredDateParts, LeaveTheDateAndFlagAlone)
 {
-    const IgnoredCase c = GetParam();
+    const DatePartCase c = GetParam();
     MonthModel model(c.held);
     EXPECT_FALSE(model.set_date_part(c.index, c.value)) << c.why;
     EXPECT_EQ(model.held_date(), c.held) << c.why;
@@ -108,27 +108,20 @@ TEST_P(IgnoredDateParts, LeaveTheDateAndFlagAlone)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IgnoredDateParts,
-    ::testing::Values(IgnoredCase{"zero year", {2026, 4, 10}, kYear, 0},
-                      IgnoredCase{"negative day", {2026, 4, 10}, kDay, -3},
-                      IgnoredCase{"month 13", {2026, 4, 10}, kMonth, 13},
-                      IgnoredCase{"day 31 in April", {2026, 4, 10}, kDay, 31},
-                      IgnoredCase{"unknown index", {2026, 4, 10}, 4, 5},
-                      IgnoredCase{"same year", {2026, 4, 10}, kYear, 2026},
-                      IgnoredCase{"same month", {2026, 4, 10}, kMonth, 4},
-                      IgnoredCase{"same day", {2026, 4, 10}, kDay, 10}));
+    ::testing::Values(DatePartCase{"zero year", {2026, 4, 10}, kYear, 0},
+                      DatePartCase{"negative day", {2026, 4, 10}, kDay, -3},
+                      DatePartCase{"month 13", {2026, 4, 10}, kMonth, 13},
+                      DatePartCase{"day 31 in April", {2026, 4, 10}, kDay, 31},
+                      DatePartCase{"unknown index", {2026, 4, 10}, 4, 5},
+                      DatePartCase{"same year", {2026, 4, 10}, kYear, 2026},
+                      DatePartCase{"same month", {2026, 4, 10}, kMonth, 4},
+                      DatePartCase{"same day", {2026, 4, 10}, kDay, 10}));
 
-struct FailingCase {
-    const char* why;
-    CalendarDate held;
-    int index;
-    int value;
-};
-
-class FailingDateParts : public ::testing::TestWithParam<FailingCase> {};
+class FailingDateParts : public ::testing::TestWithParam<DatePartCase> {};
 
 TEST_P(FailingDateParts, RaiseTheDateErrorAndChangeNothing)
 {
-    const FailingCase c = GetParam();
+    const DatePartCase c = GetParam();
     MonthModel model(c.held);
     const int offset = model.first_cell_offset();
     EXPECT_THROW(model.set_date_part(c.index, c.value), EConvertError) << c.why;
@@ -139,10 +132,10 @@ TEST_P(FailingDateParts, RaiseTheDateErrorAndChangeNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FailingDateParts,
-    ::testing::Values(FailingCase{"February while on the 31st", {2026, 1, 31}, kMonth, 2},
-                      FailingCase{"April while on the 31st", {2026, 3, 31}, kMonth, 4},
-                      FailingCase{"common year while on 29 February", {2024, 2, 29}, kYear, 2023},
-                      FailingCase{"year 10000", {9999, 1, 1}, kYear, 10000}));
+    ::testing::Values(DatePartCase{"February while on the 31st", {2026, 1, 31}, kMonth, 2},
+                      DatePartCase{"April while on the 31st", {2026, 3, 31}, kMonth, 4},
+                      DatePartCase{"common year while on 29 February", {2024, 2, 29}, kYear, 2023},
+                      DatePartCase{"year 10000", {9999, 1, 1}, kYear, 10000}));
 
 TEST(DatePartOrder, DayFirstMakesEveryLaterStepValid)
 {

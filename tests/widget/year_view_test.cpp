@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/glyphs.h"
 #include "app/main_form.h"
 #include "monthgrid/calendar.h"
 #include "test_support.h"
@@ -178,6 +179,33 @@ TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)
     EXPECT_TRUE(form->Last_Year_SpeedButton->isEnabled());
     EXPECT_EQ(shown_year(), 2);
     EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ButtonGlyphs, SixteenColourImagesWithAGreyedState)
+{
+    for (Glyph glyph : {Glyph::LeftArrow, Glyph::RightArrow, Glyph::CalendarPage, Glyph::Door}) {
+        const QImage normal = glyph_image(glyph);
+        const QImage greyed = disabled_glyph_image(glyph);
+        EXPECT_EQ(normal.size(), QSize(16, 16));
+        EXPECT_EQ(normal.colorCount(), 16);
+        EXPECT_EQ(greyed.colorCount(), 16);
+        EXPECT_NE(normal, greyed);
+        EXPECT_EQ(qAlpha(normal.pixel(0, 15)), 0) << "bottom-left pixel is the transparent key";
+        // The greyed state has only grey and white ink.
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const QRgb p = greyed.pixel(x, y);
+                if (qAlpha(p) != 0)
+                    EXPECT_TRUE(p == 0xFF808080 || p == 0xFFFFFFFF) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(glyph_image(Glyph::RightArrow), glyph_image(Glyph::LeftArrow).mirrored(true, false));
+    EXPECT_NE(glyph_image(Glyph::LeftArrow), glyph_image(Glyph::RightArrow));
 }
 
 } // namespace
