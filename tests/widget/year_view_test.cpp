@@ -199,8 +199,9 @@ TEST(ButtonGlyphs, SixteenColourImagesWithAGreyedState)
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 16; ++x) {
                 const QRgb p = greyed.pixel(x, y);
-                if (qAlpha(p) != 0)
+                if (qAlpha(p) != 0) {
                     EXPECT_TRUE(p == 0xFF808080 || p == 0xFFFFFFFF) << x << "," << y;
+                }
             }
         }
     }
