@@ -87,17 +87,33 @@ bool TCalendar::CanSelectCell(int col, int row)
 
 void TCalendar::DrawCellContent(QPainter& painter, int col, int row, const QRect& rect, DrawState)
 {
-    const QString text = DayCellText(col, row);
-    const QFontMetrics metrics(painter.font());
+    const LaidOutText& text = LaidOut(DayCellText(col, row), painter.font());
     const int rect_width = rect.width();    // Right - Left
     const int rect_height = rect.height();  // Bottom - Top
-    const int x = rect.left() + (rect_width - metrics.horizontalAdvance(text)) / 2;
-    const int y = rect.top() + (rect_height - metrics.height()) / 2;
+    const int x = rect.left() + (rect_width - text.width) / 2;
+    const int y = rect.top() + (rect_height - laid_out_height_) / 2;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.fillRect(rect, painter.brush());
-    painter.drawText(x, y + metrics.ascent(), text);
+    painter.drawStaticText(x, y, text.text);
     painter.restore();
+}
+
+const TCalendar::LaidOutText& TCalendar::LaidOut(const QString& text, const QFont& font)
+{
+    if (font != laid_out_font_ || laid_out_.isEmpty()) {
+        laid_out_.clear();
+        laid_out_font_ = font;
+        laid_out_height_ = QFontMetrics(font).height();
+    }
+    auto found = laid_out_.find(text);
+    if (found == laid_out_.end()) {
+        LaidOutText entry{QStaticText(text), QFontMetrics(font).horizontalAdvance(text)};
+        entry.text.setTextFormat(Qt::PlainText);
+        entry.text.prepare(QTransform(), font);
+        found = laid_out_.insert(text, entry);
+    }
+    return *found;
 }
 
 void TCalendar::NotifyClick()
@@ -127,6 +143,7 @@ void TCalendar::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LocaleChange) {
         LoadWeekdayNames();
+        laid_out_.clear();
         update();
     }
     TCustomGrid::changeEvent(event);

@@ -2,6 +2,9 @@
 // of days. It holds one date; the cell of its day is the selected cell.
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QString>
 #include <array>
 #include <functional>
@@ -56,10 +59,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Cell texts laid out once per font: shaping them at every paint costs more
+    // than all the rest of the painting.
+    struct LaidOutText {
+        QStaticText text;
+        int width = 0;
+    };
+    const LaidOutText& LaidOut(const QString& text, const QFont& font);
     void LoadWeekdayNames();
 
     orr::MonthModel model_;
     bool read_only_ = false;
     bool rebuilding_ = false;
     std::array<QString, orr::kDaysPerWeek> weekday_names_;  // 0 = Sunday
+    QFont laid_out_font_;
+    int laid_out_height_ = 0;
+    QHash<QString, LaidOutText> laid_out_;
 };
