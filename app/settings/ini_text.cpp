@@ -140,25 +140,29 @@ std::optional<std::string> IniText::value(std::string_view section, std::string_
     return std::string(value.substr(0, kMaxProfileValueLength));
 }
 
-void IniText::set_value(std::string_view section, std::string_view key, std::string_view value) {
+bool IniText::set_value(std::string_view section, std::string_view key, std::string_view value) {
     if (has_line_break(section) || has_line_break(key) || has_line_break(value) || trim(key).empty() ||
         key.find('=') != key.npos || key.front() == '[' || key.front() == ';' || section.find(']') != section.npos) {
         throw std::invalid_argument("profile name or value cannot be stored");
     }
     const std::string_view eol = detect_line_end(bytes_, new_line_end_);
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    std::string entry(trim(key));
+    entry.append("=").append(value);
     const SectionSearch found = search(bytes_, section, key);
 
     if (found.entry) {
-        bytes_.replace(found.entry->begin, found.entry->end - found.entry->begin, entry);
-        return;
+        const std::size_t length = found.entry->end - found.entry->begin;
+        if (std::string_view(bytes_).substr(found.entry->begin, length) == entry) return false;
+        bytes_.replace(found.entry->begin, length, entry);
+        return true;
     }
     if (found.section_found) {
         const Line& after = found.last_content;
         // The section's last line may be the file's last line, still without a line end.
-        const std::string inserted = after.has_line_end() ? entry + std::string(eol) : std::string(eol) + entry;
+        std::string inserted = after.has_line_end() ? entry : std::string(eol);
+        inserted.append(after.has_line_end() ? eol : std::string_view(entry));
         bytes_.insert(after.next, inserted);
-        return;
+        return true;
     }
 
     std::string appended;
@@ -173,8 +177,9 @@ void IniText::set_value(std::string_view section, std::string_view key, std::str
         if (!last.has_line_end()) appended += eol;
         if (scanner.parse(last).kind != LineKind::Blank) appended += eol;  // a blank line before the new section
     }
-    appended += "[" + std::string(section) + "]" + std::string(eol) + entry + std::string(eol);
+    appended.append("[").append(section).append("]").append(eol).append(entry).append(eol);
     bytes_ += appended;
+    return true;
 }
 
 } // namespace orr

@@ -28,7 +28,8 @@ public:
     // Replaces the line of that key, or adds it at the end of the section's entries,
     // or adds the section at the end of the file. Names and value must not hold line
     // breaks or NULs; the key must not hold "=" nor start with "[" or ";".
-    void set_value(std::string_view section, std::string_view key, std::string_view value);
+    // Returns false when the file already held exactly that line.
+    bool set_value(std::string_view section, std::string_view key, std::string_view value);
 
 private:
     std::string bytes_;

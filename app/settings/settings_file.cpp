@@ -1,0 +1,38 @@
+// The settings file's place and its window settings, over the settings passes.
+#include "app/settings/settings_file.h"
+
+#include "app/settings/settings_pass.h"
+#include "platform/executable_path.h"
+
+namespace orr {
+
+std::string settings_file_path() { return platform::executable_folder() + kSettingsFileName; }
+
+WindowSettings read_window_settings(const std::string& path) {
+    const WindowSettings defaults;
+    WindowSettings s;
+    SettingsReadPass pass(path);
+    s.top = pass.read_integer(kSettingsSection, kKeyTop, defaults.top);
+    s.left = pass.read_integer(kSettingsSection, kKeyLeft, defaults.left);
+    s.width = pass.read_integer(kSettingsSection, kKeyWidth, defaults.width);
+    s.height = pass.read_integer(kSettingsSection, kKeyHeight, defaults.height);
+    s.always_on_top = pass.read_boolean(kSettingsSection, kKeyAlwaysOnTop, defaults.always_on_top);
+    s.auto_run = pass.read_boolean(kSettingsSection, kKeyAutoRun, defaults.auto_run);
+    s.maximized = pass.read_boolean(kSettingsSection, kKeyMaximized, defaults.maximized);
+    pass.release();
+    return s;
+}
+
+void write_window_settings(const std::string& path, const WindowSettings& s) {
+    SettingsWritePass pass(path);
+    pass.write_boolean(kSettingsSection, kKeyMaximized, s.maximized);
+    pass.write_integer(kSettingsSection, kKeyTop, s.top);
+    pass.write_integer(kSettingsSection, kKeyLeft, s.left);
+    pass.write_integer(kSettingsSection, kKeyWidth, s.width);
+    pass.write_integer(kSettingsSection, kKeyHeight, s.height);
+    pass.write_boolean(kSettingsSection, kKeyAlwaysOnTop, s.always_on_top);
+    pass.write_boolean(kSettingsSection, kKeyAutoRun, s.auto_run);
+    pass.release();
+}
+
+} // namespace orr

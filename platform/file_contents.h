@@ -1,0 +1,27 @@
+// Reading a whole file and replacing it so that no reader ever sees it half written.
+#pragma once
+
+#include <string>
+
+namespace orr::platform {
+
+enum class ReadStatus {
+    Ok,
+    Missing,  // neither the file nor, possibly, its folder is there
+    Failed,   // it is there but could not be read (a folder, no access, held)
+};
+
+struct FileRead {
+    ReadStatus status = ReadStatus::Missing;
+    std::string bytes;
+};
+
+FileRead read_file(const std::string& path);
+
+// Writes the bytes to a new temporary file in the same folder, flushes it to disk and
+// renames it over the target in one step. On any failure the target is left exactly
+// as it was, the temporary file is removed, and false is returned. A read-only target
+// counts as a failure. The target's permissions or attributes are carried over.
+bool replace_file(const std::string& path, const std::string& bytes);
+
+} // namespace orr::platform

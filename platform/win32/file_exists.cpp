@@ -1,0 +1,18 @@
+// File existence on Windows: the directory search finds the name and it is no folder.
+#include "platform/file_exists.h"
+
+#include <windows.h>
+
+namespace orr::platform {
+
+bool file_exists(const std::string& path) {
+    // The search reads '*' and '?' as wildcards and would report some other file.
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+} // namespace orr::platform
