@@ -140,13 +140,14 @@ std::optional<std::string> IniText::value(std::string_view section, std::string_
     return std::string(value.substr(0, kMaxProfileValueLength));
 }
 
-bool IniText::set_value(std::string_view section, std::string_view key, std::string_view value) {
-    if (has_line_break(section) || has_line_break(key) || has_line_break(value) || trim(key).empty() ||
+bool IniText::set_value(std::string_view section, std::string_view raw_key, std::string_view value) {
+    const std::string_view key = trim(raw_key);
+    if (has_line_break(section) || has_line_break(key) || has_line_break(value) || key.empty() ||
         key.find('=') != key.npos || key.front() == '[' || key.front() == ';' || section.find(']') != section.npos) {
         throw std::invalid_argument("profile name or value cannot be stored");
     }
     const std::string_view eol = detect_line_end(bytes_, new_line_end_);
-    std::string entry(trim(key));
+    std::string entry(key);
     entry.append("=").append(value);
     const SectionSearch found = search(bytes_, section, key);
 

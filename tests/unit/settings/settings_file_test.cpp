@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"DuplicateKeys", "[orrindale]\nwindow_top_posn=5\nWINDOW_TOP_POSN=6\nwindow_Height=1\nwindow_Height=2\n",
                 with_top_and_height(5, 1)},
         BadFile{"KeysOutsideAnySection", "window_top_posn=5\nwindow_Height=1\n[orrindale]\n", kDefaults},
-        BadFile{"LongLines", "[orrindale]\nwindow_top_posn=" + std::string(300000, '9') + "\n;" +
+        BadFile{"LongLines", "[orrindale]\nwindow_top_posn=" + std::string(4u << 20, '9') + "\n;" +
                                  std::string(100000, 'c') + "\n" + std::string(100000, 'k') + "=1\nwindow_Height=600\n",
                 with_top_and_height(20, 600)}),
     [](const auto& info) { return std::string(info.param.name); });

