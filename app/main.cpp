@@ -1,6 +1,7 @@
-// Program start: the main window, then the event loop.
+// Program start: the main window, then the About window, then the event loop.
 #include <QApplication>
 
+#include "about/about_box.h"
 #include "app/main_form.h"
 #include "app/qt_dialogs.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form;
+    TAboutBox about_box;
+    main_form.AboutBox = &about_box;
     main_form.show();
     const int result = application.exec();
     orr::set_dialogs(nullptr);

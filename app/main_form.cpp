@@ -1,13 +1,19 @@
 #include "app/main_form.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QShowEvent>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/glyphs.h"
+#include "app/settings/settings_file.h"
 #include "core/event_guard.h"
 #include "monthgrid/calendar.h"
 
@@ -19,6 +25,9 @@ constexpr std::array<int, 4> kLabelTops{3, 133, 263, 393};
 constexpr std::array<int, 4> kCalendarTops{20, 150, 280, 410};
 constexpr QSize kLabelSize(205, 16);
 constexpr QSize kCalendarSize(210, 110);
+// Small enough to shrink freely, large enough to keep the menu bar reachable.
+constexpr QSize kMinimumClient(160, 120);
+constexpr int kClockIntervalMs = 100;
 
 const std::array<const char*, TMainForm1::kMonths> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
@@ -42,7 +51,9 @@ QFont times_font(int pixel_height, bool bold = false)
 TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm1"));
-    setWindowTitle(QStringLiteral("Orrindale v1.0"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setMinimumSize(kMinimumClient);
+    Settings_File_Path = [] { return orr::settings_file_path(); };
     setFont(font_of_height(QStringLiteral("System"), 13));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Client"));
@@ -52,8 +63,23 @@ TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
     client_->setPalette(palette);
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
+    CreateMenu();
     CreateMonths();
     CreateButtonRow();
+
+    Scaling_ListBox = new QListWidget(client_);
+    Scaling_ListBox->setObjectName(QStringLiteral("Scaling_ListBox"));
+    Scaling_ListBox->setGeometry(660, 8, 25, 29);
+    Scaling_ListBox->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kClockIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, [this] { orr::guarded([this] { Timer1Timer(); }); });
+    Timer1->start();
+
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { orr::guarded([this] { SessionEnding(); }); });
 }
 
 void TMainForm1::CreateMonths()
@@ -152,13 +178,22 @@ void TMainForm1::showEvent(QShowEvent* event)
     orr::guarded([this] { FormShow(); });
 }
 
-void TMainForm1::FormShow()
+void TMainForm1::closeEvent(QCloseEvent* event)
 {
-    // Design client size: the button row's bottom plus the top margin, and its
-    // right edge plus the left margin.
-    const QRect box = GroupBox1->geometry();
-    resize(box.left() + box.width() + box.left(), box.top() + box.height() + MonthLabel(1)->y());
-    Current_Year_BitBtnClick();
+    orr::guarded([this] { FormCloseQuery(); });
+    // A failed save has been reported; the window closes all the same.
+    event->accept();
 }
 
-void TMainForm1::Exit_BitBtnClick() { close(); }
+void TMainForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    orr::guarded([this] { FormResize(); });
+}
+
+void TMainForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        orr::guarded([this] { FormActivate(); });
+}
