@@ -1,0 +1,345 @@
+// The main window's lifecycle: start-up order, saving at close, restoring the
+// factory defaults, always-on-top, the menu and the title-bar clock.
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <fstream>
+
+#include "app/main_form.h"
+#include "app/settings/settings_file.h"
+#include "app/title_clock.h"
+#include "app/window_placement.h"
+#include "core/error.h"
+#include "test_support.h"
+
+namespace {
+
+class TitleChanges : public QObject {
+public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::WindowTitleChange;
+        return false;
+    }
+};
+
+class Lifecycle : public StandingClockTest {
+protected:
+    void SetUp() override
+    {
+        StandingClockTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath(QStringLiteral("orrindale.ini")).toStdString();
+    }
+
+    void write_settings(const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    bool settings_exist() const { return QFile::exists(QString::fromStdString(path)); }
+    orr::WindowSettings saved() const { return orr::read_window_settings(path); }
+
+    TMainForm1& make()
+    {
+        form = std::make_unique<TMainForm1>();
+        form->Timer1->stop();  // the clock is driven by hand where it matters
+        form->Settings_File_Path = [this] { return path; };
+        return *form;
+    }
+    void show()
+    {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    bool on_top() const { return form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
+    void wait_maximized(bool on)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->isMaximized() == on; }));
+        QTest::qWait(20);
+    }
+    std::vector<std::string> lines_of_only_box() const
+    {
+        EXPECT_EQ(dialogs_.shown.size(), 1u);
+        std::vector<std::string> lines;
+        if (dialogs_.shown.empty())
+            return lines;
+        const std::string& text = dialogs_.shown.front().text;
+        std::size_t from = 0;
+        for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+            lines.push_back(text.substr(from, at - from));
+        lines.push_back(text.substr(from));
+        return lines;
+    }
+
+    QTemporaryDir folder;
+    std::string path;
+    std::unique_ptr<TMainForm1> form;
+};
+
+TEST_F(Lifecycle, StartUpAppliesTheFileThenTitlesAndOnTopBeforeTheAutoRunCheckAndTheYearLast)
+{
+    write_settings("[orrindale]\r\nwindow_top_posn=40\r\nwindow_left_posn=30\r\nwindow_Width=700\r\n"
+                   "window_Height=500\r\nAlways_on_Top_Option=1\r\nAuto_Run_at_Windows_Startup_Option=1\r\n");
+    make();
+    int checks = 0;
+    form->Verify_Auto_Run_Path = [&] {
+        ++checks;
+        EXPECT_EQ(form->OuterBounds(), QRect(30, 40, 700, 500));
+        EXPECT_EQ(form->windowTitle(), "Orrindale v1.0");
+        EXPECT_EQ(orr::application_title(), "Orrindale v1.0");
+        EXPECT_TRUE(form->Always_On_Top_Option->isChecked());
+        EXPECT_TRUE(on_top());
+        EXPECT_TRUE(form->Auto_Run_at_Windows_Startup_Option->isChecked());
+        EXPECT_TRUE(form->Year_Edit->text().isEmpty());
+        return false;
+    };
+    show();
+    EXPECT_EQ(checks, 1);
+    // The registry's answer overrides the file's auto-run value.
+    EXPECT_FALSE(form->Auto_Run_at_Windows_Startup_Option->isChecked());
+    EXPECT_EQ(form->Year_Edit->text(), "2026");
+    EXPECT_EQ(form->frameGeometry(), QRect(30, 40, 700, 500));
+    EXPECT_TRUE(dialogs_.shown.empty());
+
+    // Showing again (e.g. after being minimised) does not run the start-up again.
+    form->hide();
+    show();
+    EXPECT_EQ(checks, 1);
+}
+
+TEST_F(Lifecycle, AFailingStartUpStepIsReportedAndTheLaterStepsStillRun)
+{
+    make();
+    form->Verify_Auto_Run_Path = []() -> bool { throw orr::Error("Registry key not found"); };
+    show();
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Error);
+    EXPECT_EQ(dialogs_.shown[0].caption, "Orrindale v1.0");
+    EXPECT_EQ(dialogs_.shown[0].text, "Registry key not found.");
+    EXPECT_EQ(form->Year_Edit->text(), "2026");
+}
+
+TEST_F(Lifecycle, PlacementLyingOnNoScreenComesOntoThePrimaryAndTinySizesGrowToTheMinimum)
+{
+    const QList<QRect> screens{QRect(0, 0, 800, 600), QRect(800, 0, 1024, 768)};
+    const QRect primary(0, 0, 800, 570);
+    const QSize minimum(164, 124);
+    using orr::window::place_window;
+    // Partly or wholly on some screen: as read.
+    EXPECT_EQ(place_window(QRect(-600, -20, 659, 614), screens, primary, minimum), QRect(-600, -20, 659, 614));
+    EXPECT_EQ(place_window(QRect(1500, 700, 659, 614), screens, primary, minimum), QRect(1500, 700, 659, 614));
+    // On no screen (a monitor that is gone): onto the primary, size kept.
+    EXPECT_EQ(place_window(QRect(3000, 40, 700, 500), screens, primary, minimum), QRect(20, 20, 700, 500));
+    EXPECT_EQ(place_window(QRect(100, -900, 700, 500), screens, primary, minimum), QRect(20, 20, 700, 500));
+    // Below the minimum: raised to it, each side on its own.
+    EXPECT_EQ(place_window(QRect(10, 10, 0, 300), screens, primary, minimum), QRect(10, 10, 164, 300));
+    EXPECT_EQ(place_window(QRect(10, 10, 300, -7), screens, primary, minimum), QRect(10, 10, 300, 124));
+
+    write_settings("[orrindale]\r\nwindow_left_posn=-9000\r\nwindow_Width=1\r\n");
+    make();
+    show();
+    const QRect outer = form->frameGeometry();
+    EXPECT_GT(outer.width(), 1);
+    EXPECT_GE(form->width(), form->minimumWidth());
+    EXPECT_EQ(outer.height(), 614);
+    EXPECT_TRUE(form->screen()->geometry().intersects(outer));
+}
+
+TEST_F(Lifecycle, SaveSettingsWritesTheFramesBoundsAndMarksAndTheNormalBoundsWhenMaximised)
+{
+    make();
+    show();
+    form->SetOuterBounds(QRect(50, 60, 640, 480));
+    QTest::qWait(20);
+    form->Toggle_Always_On_Top();
+    form->Save_Settings();
+    EXPECT_EQ(saved(), (orr::WindowSettings{false, 60, 50, 640, 480, true, false}));
+
+    form->showMaximized();
+    wait_maximized(true);
+    ASSERT_NE(form->frameGeometry(), QRect(50, 60, 640, 480));
+    form->Save_Settings();
+    EXPECT_EQ(saved(), (orr::WindowSettings{true, 60, 50, 640, 480, true, false}));
+    EXPECT_FALSE(form->isMaximized());
+
+    // The next start shows it maximised again, its normal bounds kept underneath.
+    form.reset();
+    make();
+    show();
+    wait_maximized(true);
+    EXPECT_TRUE(on_top());
+    form->showNormal();
+    wait_maximized(false);
+    EXPECT_EQ(form->frameGeometry(), QRect(50, 60, 640, 480));
+}
+
+TEST_F(Lifecycle, EveryClosePathSavesAndAFailedWriteIsReportedWhileTheWindowStillCloses)
+{
+    const std::vector<std::pair<const char*, std::function<void(TMainForm1&)>>> paths{
+        {"close box", [](TMainForm1& f) { f.close(); }},
+        {"E&xit", [](TMainForm1& f) { f.ExitOption->trigger(); }},
+        {"Exit button", [](TMainForm1& f) { f.Exit_BitBtn->click(); }},
+        {"session end", [](TMainForm1& f) { f.SessionEnding(); }},
+    };
+    for (const auto& [name, close_by] : paths) {
+        QFile::remove(QString::fromStdString(path));
+        make();
+        show();
+        form->SetOuterBounds(QRect(33, 44, 555, 466));
+        QTest::qWait(20);
+        close_by(*form);
+        EXPECT_FALSE(form->isVisible()) << name;
+        EXPECT_EQ(saved(), (orr::WindowSettings{false, 44, 33, 555, 466, false, false})) << name;
+    }
+    EXPECT_TRUE(dialogs_.shown.empty());
+
+    make();
+    const std::string unwritable = folder.filePath(QStringLiteral("gone/orrindale.ini")).toStdString();
+    form->Settings_File_Path = [&] { return unwritable; };
+    show();
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Error);
+    EXPECT_EQ(dialogs_.shown[0].caption, "Orrindale v1.0");
+    EXPECT_EQ(dialogs_.shown[0].text, "Unable to write to " + unwritable + ".");
+}
+
+TEST_F(Lifecycle, RestoreFactoryDefaultsAsksFourSentencesAndOnlyYesResetsEverything)
+{
+    write_settings("[orrindale]\r\nwindow_top_posn=70\r\nwindow_left_posn=80\r\nwindow_Width=500\r\n"
+                   "window_Height=400\r\nAlways_on_Top_Option=1\r\n");
+    make();
+    int checks = 0;
+    form->Verify_Auto_Run_Path = [&] { return ++checks == 2; };
+    show();
+    ASSERT_EQ(form->frameGeometry(), QRect(80, 70, 500, 400));
+    form->Year_Edit->setText(QStringLiteral("1999"));
+
+    dialogs_.answer = orr::BoxAnswer::No;
+    form->Restore_Factory_Defaults_Option->trigger();
+    const std::vector<std::string> lines = lines_of_only_box();
+    ASSERT_EQ(lines.size(), 5u);
+    for (const std::size_t i : {0u, 1u, 2u, 4u}) {
+        EXPECT_FALSE(lines[i].empty()) << i;
+        EXPECT_TRUE(lines[i].back() == '.' || lines[i].back() == '?') << lines[i];
+    }
+    EXPECT_TRUE(lines[3].empty());
+    EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Warning);
+    EXPECT_EQ(dialogs_.shown[0].buttons, orr::BoxButtons::YesNo);
+    EXPECT_TRUE(settings_exist());
+    EXPECT_EQ(form->frameGeometry(), QRect(80, 70, 500, 400));
+    EXPECT_TRUE(form->Always_On_Top_Option->isChecked());
+    EXPECT_EQ(form->Year_Edit->text(), "1999");
+    EXPECT_EQ(checks, 1);
+
+    dialogs_.answer = orr::BoxAnswer::Yes;
+    form->showMaximized();
+    wait_maximized(true);
+    form->Restore_Factory_Defaults();
+    QTest::qWait(20);
+    EXPECT_FALSE(settings_exist());
+    EXPECT_FALSE(form->isMaximized());
+    EXPECT_EQ(form->frameGeometry(), QRect(20, 20, 659, 614));
+    EXPECT_FALSE(form->Always_On_Top_Option->isChecked());
+    EXPECT_FALSE(on_top());
+    // The auto-run check and the current year run again.
+    EXPECT_EQ(checks, 2);
+    EXPECT_TRUE(form->Auto_Run_at_Windows_Startup_Option->isChecked());
+    EXPECT_EQ(form->Year_Edit->text(), "2026");
+}
+
+TEST_F(Lifecycle, AlwaysOnTopMarkAndWindowAgreeAndTheWindowStaysPut)
+{
+    make();
+    show();
+    const WId id = form->winId();
+    const QRect bounds = form->frameGeometry();
+    for (const bool expected : {true, false, true}) {
+        form->Always_On_Top_Option->trigger();
+        EXPECT_EQ(form->Always_On_Top_Option->isChecked(), expected);
+        EXPECT_EQ(on_top(), expected);
+    }
+    EXPECT_EQ(form->winId(), id);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->frameGeometry(), bounds);
+}
+
+TEST_F(Lifecycle, MenuHasEveryItemWithItsAccessKeyAndOnlyTheTwoOptionsCarryMarks)
+{
+    make();
+    auto items = [](const QMenu* menu) {
+        std::vector<std::string> names;
+        for (const QAction* action : menu->actions())
+            names.push_back(action->objectName().toStdString() + " " +
+                            (action->isSeparator() ? std::string("-") : action->text().toStdString()) +
+                            (action->isCheckable() ? " [check]" : ""));
+        return names;
+    };
+    EXPECT_EQ(form->FileMenu->title(), "&File");
+    EXPECT_EQ(items(form->FileMenu),
+              (std::vector<std::string>{"Always_On_Top_Option Always &On Top [check]",
+                                        "Auto_Run_at_Windows_Startup_Option &Auto-Run at Windows Startup [check]",
+                                        "Restore_Factory_Defaults_Option &Restore Factory Defaults", "N2 -",
+                                        "ExitOption E&xit"}));
+    EXPECT_EQ(form->HelpMenu->title(), "&Help");
+    EXPECT_EQ(items(form->HelpMenu),
+              (std::vector<std::string>{"View_Readme_file_Option &View Readme file",
+                                        "View_Shareware_Catalog_Option View &Shareware Catalog", "N1 -",
+                                        "AboutOption &About"}));
+    // Clicking the auto-run item leaves its mark to its command, which reports the registry.
+    form->Auto_Run_at_Windows_Startup_Option->trigger();
+    EXPECT_FALSE(form->Auto_Run_at_Windows_Startup_Option->isChecked());
+}
+
+TEST(TitleClock, CaptionSpellsTheMomentWithTwelveHourTimeAndExactSpacing)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const auto at = [&](int year, int month, int day, int hour, int minute, int second) {
+        return clock_caption({year, month, day, hour, minute, second, 400}, english).toStdString();
+    };
+    EXPECT_EQ(at(2026, 12, 8, 0, 0, 5), "Orrindale v1.0 -    Tuesday December 8, 2026,  at  12:00:05 AM  ");
+    EXPECT_EQ(at(2026, 12, 8, 12, 0, 0), "Orrindale v1.0 -    Tuesday December 8, 2026,  at  12:00:00 PM  ");
+    EXPECT_EQ(at(2026, 1, 31, 23, 59, 59), "Orrindale v1.0 -    Saturday January 31, 2026,  at  11:59:59 PM  ");
+    EXPECT_EQ(at(2026, 7, 4, 9, 7, 3), "Orrindale v1.0 -    Saturday July 4, 2026,  at  09:07:03 AM  ");
+    EXPECT_EQ(at(2026, 7, 4, 13, 30, 0), "Orrindale v1.0 -    Saturday July 4, 2026,  at  01:30:00 PM  ");
+    EXPECT_EQ(at(9999, 12, 31, 11, 59, 59), "Orrindale v1.0 -    Friday December 31, 9999,  at  11:59:59 AM  ");
+    EXPECT_EQ(at(5, 3, 1, 0, 0, 0).substr(20, 24), "Tuesday March 1, 0005,  ");
+
+    // The names follow the locale.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(clock_caption({2026, 12, 8, 15, 4, 5, 0}, german),
+              "Orrindale v1.0 -    Dienstag Dezember 8, 2026,  at  03:04:05 PM  ");
+}
+
+TEST_F(Lifecycle, ClockRunsFromCreationAndWritesTheCaptionOnlyWhenItChanges)
+{
+    {
+        TMainForm1 fresh;
+        EXPECT_TRUE(fresh.Timer1->isActive());
+        EXPECT_EQ(fresh.Timer1->interval(), 100);
+    }
+    make();
+    TitleChanges changes;
+    form->installEventFilter(&changes);
+    clock_.set({2026, 12, 8, 0, 0, 0, 0});
+    form->Timer1Timer();
+    EXPECT_EQ(form->windowTitle(), clock_caption(orr::clock().now(), QLocale::system()));
+    clock_.set({2026, 12, 8, 0, 0, 0, 500});
+    form->Timer1Timer();
+    form->Timer1Timer();
+    EXPECT_EQ(changes.count, 1);
+    clock_.set({2026, 12, 8, 0, 0, 1, 0});
+    form->Timer1Timer();
+    EXPECT_EQ(changes.count, 2);
+    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("12:00:01 AM  ")));
+}
+
+} // namespace
