@@ -28,6 +28,7 @@ constexpr QSize kCalendarSize(210, 110);
 // Small enough to shrink freely, large enough to keep the menu bar reachable.
 constexpr QSize kMinimumClient(160, 120);
 constexpr int kClockIntervalMs = 100;
+constexpr int kFrameWatchIntervalMs = 20;
 
 const std::array<const char*, TMainForm1::kMonths> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
@@ -77,6 +78,10 @@ TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
     Timer1->setInterval(kClockIntervalMs);
     connect(Timer1, &QTimer::timeout, this, [this] { orr::guarded([this] { Timer1Timer(); }); });
     Timer1->start();
+
+    frame_watch_ = new QTimer(this);
+    frame_watch_->setInterval(kFrameWatchIntervalMs);
+    connect(frame_watch_, &QTimer::timeout, this, [this] { orr::guarded([this] { CorrectForFirstFrame(); }); });
 
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { orr::guarded([this] { SessionEnding(); }); });

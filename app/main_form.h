@@ -7,6 +7,7 @@
 #include <QMargins>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAbstractButton;
@@ -123,6 +124,7 @@ private:
                      void (TMainForm1::*handler)());
     QMargins FrameMargins() const;
     void RestoreFromMaximized();
+    void CorrectForFirstFrame();
     void StepYear(int delta);
     void SetLabelColour(int month, int colour);
     void ColourLabelsFor(int year);
@@ -133,4 +135,8 @@ private:
     bool shown_ = false;
     // The decoration as the window manager announced it before the first mapping.
     QMargins expected_frame_;
+    // Outer bounds applied before the window manager could tell its decoration.
+    std::optional<QRect> awaiting_frame_;
+    QTimer* frame_watch_ = nullptr;
+    int frame_watch_ticks_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include "app/main_form.h"
@@ -12,6 +13,8 @@
 namespace {
 
 constexpr int kRestoreWaitMs = 1000;
+// How long a first frame is waited for: 50 ticks of the frame watch.
+constexpr int kFrameWatchTicks = 50;
 
 } // namespace
 
@@ -49,6 +52,29 @@ void TMainForm1::SetOuterBounds(QRect outer)
         move(outer.topLeft());
     else
         move(outer.topLeft() + QPoint(frame.left(), frame.top()));
+    awaiting_frame_.reset();
+    frame_watch_->stop();
+    if (!testAttribute(Qt::WA_Mapped) && frame.isNull()) {
+        awaiting_frame_ = outer;
+        frame_watch_ticks_ = 0;
+        frame_watch_->start();
+    }
+}
+
+void TMainForm1::CorrectForFirstFrame()
+{
+    // A window manager that cannot tell its decoration in advance shows it at the
+    // first mapping; the stored bounds are applied again once it is known.
+    if (++frame_watch_ticks_ >= kFrameWatchTicks)
+        frame_watch_->stop();
+    if (!awaiting_frame_ || !testAttribute(Qt::WA_Mapped) || !windowHandle() ||
+        windowHandle()->frameMargins().isNull())
+        return;
+    const QRect outer = *awaiting_frame_;
+    awaiting_frame_.reset();
+    frame_watch_->stop();
+    if (windowState() == Qt::WindowNoState)
+        SetOuterBounds(outer);
 }
 
 void TMainForm1::RestoreFromMaximized()
