@@ -1,7 +1,8 @@
 """The main window's lifecycle in a real X server with openbox: first start
 without a settings file, stored values applied and written back, closing while
 maximised, always-on-top from the menu, restoring the factory defaults from
-the keyboard, and the clock in the title bar."""
+the keyboard, the clock in the title bar, and a failed save that is reported
+while the program still ends."""
 
 import calendar
 import datetime
@@ -138,10 +139,21 @@ def always_on_top_and_defaults(x, exe):
     check([values[k] for k in KEYS] == ["0", "20", "20", "659", "614", "0", "0"], f"after defaults {values}")
 
 
+def failed_write(x, exe):
+    prog, win = start(x, exe)
+    wait_outer(win, (20, 20, 659, 614), "the default placement")
+    prog.path(INI).mkdir()  # a folder in the file's place cannot be written
+    win.close()
+    box = x.wait_new_window(TITLE, known=[win], pid=prog.pid)
+    box.key("Return")
+    check(prog.wait_exit() == 0, "the program did not end after the failed save was reported")
+
+
 def main():
     exe = Path(sys.argv[1])
     with XSession() as x:
-        for scenario in (first_start, stored_values, maximised, always_on_top_and_defaults):
+        for scenario in (first_start, stored_values, maximised, always_on_top_and_defaults,
+                         failed_write):
             try:
                 scenario(x, exe)
             except E2EFailure as exc:
