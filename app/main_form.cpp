@@ -68,12 +68,12 @@ TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
     CreateMonths();
     CreateButtonRow();
 
-    Scaling_ListBox = new QListWidget(client_);
+    Scaling_ListBox = Own(new QListWidget(client_));
     Scaling_ListBox->setObjectName(QStringLiteral("Scaling_ListBox"));
     Scaling_ListBox->setGeometry(660, 8, 25, 29);
     Scaling_ListBox->hide();
 
-    Timer1 = new QTimer(this);
+    Timer1 = Own(new QTimer(this));
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kClockIntervalMs);
     connect(Timer1, &QTimer::timeout, this, [this] { orr::guarded([this] { Timer1Timer(); }); });
@@ -93,12 +93,12 @@ void TMainForm1::CreateMonths()
         const int left = kMonthLefts[(month - 1) % 3];
         const int row = (month - 1) / 3;
 
-        auto* label = new QLabel(QString::fromLatin1(kMonthNames[month - 1]), client_);
+        auto* label = Own(new QLabel(QString::fromLatin1(kMonthNames[month - 1]), client_));
         label->setObjectName(QStringLiteral("Label%1").arg(month));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(QRect(QPoint(left, kLabelTops[row]), kLabelSize));
 
-        auto* calendar = new TCalendar(client_);
+        auto* calendar = Own(new TCalendar(client_));
         calendar->setObjectName(QStringLiteral("Calendar%1").arg(month));
         calendar->setGeometry(QRect(QPoint(left, kCalendarTops[row]), kCalendarSize));
         calendar->SetTabStop(false);
@@ -115,13 +115,13 @@ void TMainForm1::CreateMonths()
 
 void TMainForm1::CreateButtonRow()
 {
-    GroupBox1 = new QGroupBox(client_);
+    GroupBox1 = Own(new QGroupBox(client_));
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 522, 637, 49);
     GroupBox1->setFont(times_font(16));
 
     auto speed_button = [this](const char* name, const char* hint, Glyph glyph, QRect bounds) {
-        auto* button = new QToolButton(GroupBox1);
+        auto* button = Own(new QToolButton(GroupBox1));
         button->setObjectName(QString::fromLatin1(name));
         button->setToolTip(QString::fromLatin1(hint));
         button->setIcon(glyph_icon(glyph));
@@ -132,7 +132,7 @@ void TMainForm1::CreateButtonRow()
     };
     auto bit_button = [this](const char* name, const char* caption, const char* hint, Glyph glyph,
                              QRect bounds) {
-        auto* button = new QPushButton(glyph_icon(glyph), QString::fromLatin1(caption), GroupBox1);
+        auto* button = Own(new QPushButton(glyph_icon(glyph), QString::fromLatin1(caption), GroupBox1));
         button->setObjectName(QString::fromLatin1(name));
         button->setToolTip(QString::fromLatin1(hint));
         button->setFont(times_font(16, true));
@@ -143,7 +143,7 @@ void TMainForm1::CreateButtonRow()
 
     Last_Year_SpeedButton = speed_button("Last_Year_SpeedButton", "Previous Year", Glyph::LeftArrow,
                                          QRect(84, 17, 23, 22));
-    Year_Edit = new QLineEdit(GroupBox1);
+    Year_Edit = Own(new QLineEdit(GroupBox1));
     Year_Edit->setObjectName(QStringLiteral("Year_Edit"));
     Year_Edit->setGeometry(107, 17, 75, 23);
     Year_Edit->setFont(times_font(16, true));

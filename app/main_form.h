@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "app/layout_scaling.h"
+
 class QAbstractButton;
 class QAction;
 class QListWidget;
@@ -101,6 +103,8 @@ public:
     // The layout record and its proportional scaling.
     void Record_Layout();
     void Scale_Layout();
+    // Every component the window owns, in the order they were created.
+    const Components& OwnedComponents() const { return components_; }
 
     // Outer bounds: the frame including the window manager's decoration.
     QRect OuterBounds() const;
@@ -130,7 +134,15 @@ private:
     void ColourLabelsFor(int year);
     void UpdateYearButtons(int year);
 
+    template <typename T>
+    T* Own(T* component)
+    {
+        components_.push_back(component);
+        return component;
+    }
+
     QWidget* client_ = nullptr;
+    Components components_;
     std::array<TCalendar*, kMonths> calendars_{};
     bool shown_ = false;
     // The decoration as the window manager announced it before the first mapping.

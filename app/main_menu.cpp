@@ -9,12 +9,12 @@
 
 void TMainForm1::CreateMenu()
 {
-    QMenuBar* bar = menuBar();
+    QMenuBar* bar = Own(menuBar());
     bar->setObjectName(QStringLiteral("MainMenu1"));
     // The menu stays inside the window on every desktop, as the layout expects.
     bar->setNativeMenuBar(false);
 
-    FileMenu = bar->addMenu(QStringLiteral("&File"));
+    FileMenu = Own(bar->addMenu(QStringLiteral("&File")));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     Always_On_Top_Option = AddItem(FileMenu, "Always_On_Top_Option", "Always &On Top", true,
                                    &TMainForm1::Always_On_Top_OptionClick);
@@ -24,17 +24,17 @@ void TMainForm1::CreateMenu()
     Restore_Factory_Defaults_Option = AddItem(FileMenu, "Restore_Factory_Defaults_Option",
                                               "&Restore Factory Defaults", false,
                                               &TMainForm1::Restore_Factory_Defaults_OptionClick);
-    N2 = FileMenu->addSeparator();
+    N2 = Own(FileMenu->addSeparator());
     N2->setObjectName(QStringLiteral("N2"));
     ExitOption = AddItem(FileMenu, "ExitOption", "E&xit", false, &TMainForm1::ExitOptionClick);
 
-    HelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    HelpMenu = Own(bar->addMenu(QStringLiteral("&Help")));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
     // Their commands come with the document viewer.
     View_Readme_file_Option = AddItem(HelpMenu, "View_Readme_file_Option", "&View Readme file", false, nullptr);
     View_Shareware_Catalog_Option =
         AddItem(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", false, nullptr);
-    N1 = HelpMenu->addSeparator();
+    N1 = Own(HelpMenu->addSeparator());
     N1->setObjectName(QStringLiteral("N1"));
     AboutOption = AddItem(HelpMenu, "AboutOption", "&About", false, &TMainForm1::AboutOptionClick);
 }
@@ -42,7 +42,7 @@ void TMainForm1::CreateMenu()
 QAction* TMainForm1::AddItem(QMenu* menu, const char* name, const char* caption, bool checked_item,
                              void (TMainForm1::*handler)())
 {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    QAction* item = Own(menu->addAction(QString::fromLatin1(caption)));
     item->setObjectName(QString::fromLatin1(name));
     item->setCheckable(checked_item);
     connect(item, &QAction::triggered, this, [this, item, handler] {

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -110,11 +111,23 @@ void TMainForm1::Apply_Startup_Show_State()
     }
 }
 
-// The layout record and its scaling come with proportional layout scaling; until
-// then every control keeps its design bounds.
-void TMainForm1::Record_Layout() {}
+void TMainForm1::Record_Layout()
+{
+    // The record is made once per run; a second start-up keeps the first.
+    if (Scaling_ListBox->count() > 0)
+        return;
+    for (const std::string& line : record_layout(client_->size(), components_, logicalDpiY()))
+        Scaling_ListBox->addItem(QString::fromStdString(line));
+}
 
-void TMainForm1::Scale_Layout() {}
+void TMainForm1::Scale_Layout()
+{
+    LayoutRecord record;
+    record.reserve(Scaling_ListBox->count());
+    for (int i = 0; i < Scaling_ListBox->count(); ++i)
+        record.push_back(Scaling_ListBox->item(i)->text().toStdString());
+    scale_layout(record, client_->size(), components_, logicalDpiY());
+}
 
 void TMainForm1::FormResize() { Scale_Layout(); }
 
