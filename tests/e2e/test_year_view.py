@@ -72,14 +72,19 @@ def main():
                        describe=why_not)
             x.park_pointer()
 
-            # Without a settings file the window takes the default outer size; the
-            # layout keeps its design bounds from the top of the client area.
+            # Without a settings file the window takes the default outer size; with
+            # the client area below the menu at the design size, every grid is at
+            # its design place.
             outer = win.outer_geometry()
             check((outer.w, outer.h) == (659, 614), f"outer size {outer.w} x {outer.h}, want 659 x 614")
+            win.resize(yv.DESIGN_CLIENT[0], yv.DESIGN_CLIENT[1] + win.content_offset[1])
 
+            def grids_placed():
+                last[0] = win.screenshot()
+                return last[0] if not yv.grids_in_place(last[0]) else None
+            wait_until(grids_placed, timeout=20, interval=0.25, what="the grids at their design places",
+                       describe=lambda: f"missing {yv.grids_in_place(last[0])}")
             shot = wait_for_year(win, today.year, f"the grids to show {today.year}", last)
-            missing = yv.grids_in_place(shot)
-            check(not missing, f"no month grid at the design place of {missing}")
             check_labels(shot, today.month)
 
             for step in (1, 2):
