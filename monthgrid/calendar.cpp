@@ -87,16 +87,15 @@ bool TCalendar::CanSelectCell(int col, int row)
 
 void TCalendar::DrawCellContent(QPainter& painter, int col, int row, const QRect& rect, DrawState)
 {
+    // The grid base has just filled the cell opaquely in the current brush, so
+    // only the text is left to draw, clipped to the cell.
     const LaidOutText& text = LaidOut(DayCellText(col, row), painter.font());
     const int rect_width = rect.width();    // Right - Left
     const int rect_height = rect.height();  // Bottom - Top
     const int x = rect.left() + (rect_width - text.width) / 2;
     const int y = rect.top() + (rect_height - laid_out_height_) / 2;
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.fillRect(rect, painter.brush());
+    painter.setClipRect(rect);
     painter.drawStaticText(x, y, text.text);
-    painter.restore();
 }
 
 const TCalendar::LaidOutText& TCalendar::LaidOut(const QString& text, const QFont& font)

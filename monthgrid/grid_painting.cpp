@@ -47,8 +47,11 @@ void GridPainter::paint(const QRegion& region)
         for (const Area& area : areas)
             paint_lines(area);
     }
+    painter_.setFont(grid_.font());
     for (const Area& area : areas)
         paint_cells(area, local);
+    // A cell's content may have narrowed the clip to its cell.
+    painter_.setClipRect(QRect(QPoint(), client.size()));
     paint_strips();
 }
 
@@ -125,7 +128,6 @@ void GridPainter::paint_cell(int col, int row, const QRect& rect, bool heading) 
     state.selected = !heading && orr::GridCell{col, row} == grid_.CurrentCell();
     state.focused = state.selected && grid_.IsActiveControl();
 
-    painter_.setFont(grid_.font());
     const bool highlight = state.selected && (!state.focused || has(TCustomGrid::DrawFocusSelected));
     painter_.setBrush(highlight ? palette.color(QPalette::Highlight)
                                 : (heading ? grid_.HeadingColor() : grid_.Color()));
@@ -133,6 +135,7 @@ void GridPainter::paint_cell(int col, int row, const QRect& rect, bool heading) 
     painter_.fillRect(rect, painter_.brush());
 
     grid_.DrawCellContent(painter_, col, row, rect, state);
+    painter_.setClipRect(QRect(QPoint(), grid_.contentsRect().size()));
 
     const bool heading_lines = has(TCustomGrid::HeadingVertLine) || has(TCustomGrid::HeadingHorzLine);
     if (heading && grid_.Ctl3D() && heading_lines)
