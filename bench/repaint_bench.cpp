@@ -1,6 +1,6 @@
 // Full repaint of the twelve month grids of the year window, at the design
 // size and with the grids stretched over a 1920 x 1080 client.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -51,13 +51,3 @@ BENCHMARK(BM_RepaintTwelveGrids_Design)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RepaintTwelveGrids_1920x1080)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

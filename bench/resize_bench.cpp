@@ -1,6 +1,6 @@
 // One resize plus a full repaint of the year window, against a floor: an empty
 // main window with a menu bar, resized and repainted the same way in the same run.
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -94,15 +94,3 @@ BENCHMARK(BM_Floor_DragSweep100)->Unit(benchmark::kMicrosecond)->Iterations(300)
 BENCHMARK(BM_Year_DragSweep100)->Unit(benchmark::kMicrosecond)->Iterations(300);
 
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    // The offscreen platform resizes and paints synchronously, so each iteration is
-    // exactly one resize and one full repaint.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
