@@ -1,3 +1,4 @@
+// Keeps a stored window placement reachable: on a screen and at least the minimum size.
 #include "app/window_placement.h"
 
 #include <algorithm>
