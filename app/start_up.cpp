@@ -11,7 +11,6 @@
 #include "app/launcher_show_state.h"
 #include "app/main_form.h"
 #include "app/settings/settings_file.h"
-#include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/event_guard.h"
 
@@ -87,7 +86,7 @@ void TMainForm1::Set_Titles()
                                        QString::fromLatin1(kAuthorDate));
     AboutBox->Developed_using->setText(QString::fromLatin1(kDevelopedUsing));
     AboutBox->Copyright->setText(QString::fromLatin1(kCopyright) +
-                                 QStringLiteral("%1").arg(orr::clock().now().year, 4, 10, QLatin1Char('0')));
+                                 QStringLiteral("%1").arg(Year_Of_Today(), 4, 10, QLatin1Char('0')));
     AboutBox->Software_Status->setText(QString::fromLatin1(kSoftwareStatus));
     AboutBox->Comments->setText(QString::fromLatin1(kComments));
     AboutBox->WEB_Page_Label->setText(QString::fromLatin1(kWebPageLabel));

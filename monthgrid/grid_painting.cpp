@@ -50,8 +50,6 @@ void GridPainter::paint(const QRegion& region)
     painter_.setFont(grid_.font());
     for (const Area& area : areas)
         paint_cells(area, local);
-    // A cell's content may have narrowed the clip to its cell.
-    painter_.setClipRect(QRect(QPoint(), client.size()));
     paint_strips();
 }
 
@@ -135,6 +133,7 @@ void GridPainter::paint_cell(int col, int row, const QRect& rect, bool heading) 
     painter_.fillRect(rect, painter_.brush());
 
     grid_.DrawCellContent(painter_, col, row, rect, state);
+    // The content may have narrowed the clip to its cell; edges can reach past it.
     painter_.setClipRect(QRect(QPoint(), grid_.contentsRect().size()));
 
     const bool heading_lines = has(TCustomGrid::HeadingVertLine) || has(TCustomGrid::HeadingHorzLine);
