@@ -17,7 +17,7 @@ QMessageBox::Icon icon_of(orr::BoxKind kind)
 
 } // namespace
 
-orr::BoxAnswer QtDialogs::show(const orr::MessageBox& box)
+orr::BoxAnswer QtDialogs::show(const orr::BoxRequest& box)
 {
     QString text = QString::fromStdString(box.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

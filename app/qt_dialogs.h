@@ -5,5 +5,5 @@
 
 class QtDialogs : public orr::Dialogs {
 public:
-    orr::BoxAnswer show(const orr::MessageBox& box) override;
+    orr::BoxAnswer show(const orr::BoxRequest& box) override;
 };

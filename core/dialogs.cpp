@@ -5,7 +5,7 @@ namespace {
 
 class NoDialogs : public Dialogs {
 public:
-    BoxAnswer show(const MessageBox& box) override
+    BoxAnswer show(const BoxRequest& box) override
     {
         return box.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     }

@@ -10,7 +10,7 @@ enum class BoxKind { Information, Warning, Error };
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 
-struct MessageBox {
+struct BoxRequest {
     BoxKind kind = BoxKind::Information;
     std::string caption;
     std::string text;  // line breaks are "\r\n"
@@ -20,7 +20,7 @@ struct MessageBox {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual BoxAnswer show(const MessageBox& box) = 0;
+    virtual BoxAnswer show(const BoxRequest& box) = 0;
 };
 
 // The dialogs every part of the program uses; set by the shell at start.

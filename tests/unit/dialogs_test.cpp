@@ -5,21 +5,11 @@
 
 #include "core/dialogs.h"
 #include "core/event_guard.h"
+#include "tests/support/recording_dialogs.h"
 
 using namespace orr;
 
 namespace {
-
-class RecordingDialogs : public Dialogs {
-public:
-    BoxAnswer show(const MessageBox& box) override
-    {
-        shown.push_back(box);
-        return answer;
-    }
-    std::vector<MessageBox> shown;
-    BoxAnswer answer = BoxAnswer::Yes;
-};
 
 class DialogsTest : public ::testing::Test {
 protected:

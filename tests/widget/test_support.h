@@ -7,17 +7,7 @@
 
 #include "core/clock.h"
 #include "core/dialogs.h"
-
-class RecordingDialogs : public orr::Dialogs {
-public:
-    orr::BoxAnswer show(const orr::MessageBox& box) override
-    {
-        shown.push_back(box);
-        return answer;
-    }
-    std::vector<orr::MessageBox> shown;
-    orr::BoxAnswer answer = orr::BoxAnswer::Yes;
-};
+#include "tests/support/recording_dialogs.h"
 
 // Installs a fixed clock and recording dialogs for the length of a test.
 class StandingClockTest : public ::testing::Test {
