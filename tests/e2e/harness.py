@@ -425,9 +425,14 @@ class Program:
         self.log_path = self.folder.parent / f"run{n}-output.log"
         with open(self.log_path, "wb") as log:
             self.proc = subprocess.Popen(
-                [str(self.exe), *args], cwd=self.folder, env=self.env,
+                self.command(args), cwd=self.folder, env=self.env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 preexec_fn=_die_with_parent)
+
+    def command(self, args):
+        """The command line that starts the copied executable; a subclass may
+        put a loader in front (Wine)."""
+        return [str(self.exe), *args]
 
     @property
     def pid(self):
