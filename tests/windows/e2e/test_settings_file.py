@@ -1,0 +1,104 @@
+"""orrindale.ini beside orrindale.exe under Wine: a first start without the
+file uses the default placement and the polite close (the close box) writes
+the seven keys in order; a hand-made file places the window, puts it on top
+for Always_on_Top_Option=2 (the menu item toggles that), gets 1 back and
+keeps every hand-added line and section; a stored maximised state opens
+maximised and survives the close with the normal bounds. The file is read
+from the Linux side, CRLF and all."""
+
+import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+import win32view as wv  # noqa: E402
+from harness import TITLE, E2EFailure, check, run_test, wait_until  # noqa: E402
+from test_lifecycle import CLOCK, INI, KEYS  # noqa: E402
+from winesession import WineSession  # noqa: E402
+
+
+def lines(*text):
+    return "".join(f"{line}\r\n" for line in text)
+
+
+def start(x, exe, text=None):
+    prog = x.start_program(exe, files={INI: text} if text is not None else None)
+    win = prog.wait_window(TITLE)
+    # The clock ticking in the caption means the start-up sequence is over.
+    win.wait_title(lambda t: CLOCK.match(t), timeout=5, what="the clock caption")
+    return prog, win
+
+
+def close_politely(prog, win):
+    win.close()
+    code = prog.wait_exit()
+    check(code == 0, f"orrindale.exe ended with {code} after the close box")
+    check(prog.exists(INI), "no settings file after closing")
+    return prog.read(INI)
+
+
+def check_file(text, want, what):
+    check(text == want, f"{what}:\n{text!r}\nwant:\n{want!r}")
+
+
+def first_start(x, exe):
+    prog, win = start(x, exe)
+    decor = wv.Decorations(win)  # checked against the stored placement below
+    check(not win.is_maximized() and not win.is_above(), f"state {win.wm_state()} at first start")
+    check(not prog.exists(INI), "a settings file appeared before closing")
+    check_file(close_politely(prog, win),
+               "[orrindale]\r\n" + lines(*(f"{k}={v}" for k, v in
+                                          zip(KEYS, ("0", "20", "20", "659", "614", "0", "0")))),
+               "the first close should write the seven keys in order")
+    return decor
+
+
+def hand_made_file(x, exe, decor):
+    before = lines("; placed by hand", "[orrindale]", "window_top_posn=50", "window_left_posn=70",
+                   "window_Width=0x2A0", "Always_on_Top_Option=2", "Note_By_Hand=keep me",
+                   "[Elsewhere]", "Colour=blue")
+    prog, win = start(x, exe, before)
+    decor.wait_bounds(win, (70, 50, 672, 614), "the stored placement with width 0x2A0 = 672")
+    wait_until(win.is_above, timeout=5, what="_NET_WM_STATE_ABOVE from Always_on_Top_Option=2",
+               describe=win.wm_state)
+    # The menu item toggles the same state, and only the z-order band changes.
+    for on in (False, True):
+        wv.file_menu(win, "o")
+        wait_until(lambda: win.is_above() == on, timeout=5, what=f"Always On Top toggled to {on}",
+                   describe=win.wm_state)
+        check(decor.bounds(win) == (70, 50, 672, 614), f"toggling moved the window to {decor.bounds(win)}")
+    # Stored keys are rewritten in place, missing ones appended to the section.
+    check_file(close_politely(prog, win),
+               lines("; placed by hand", "[orrindale]", "window_top_posn=50", "window_left_posn=70",
+                     "window_Width=672", "Always_on_Top_Option=1", "Note_By_Hand=keep me",
+                     "WindowState_wsMaximized=0", "window_Height=614",
+                     "Auto_Run_at_Windows_Startup_Option=0", "[Elsewhere]", "Colour=blue"),
+               "closing should update the stored keys and keep the hand-added lines")
+
+
+def maximised(x, exe, decor):
+    stored = "[orrindale]\r\n" + lines(*(f"{k}={v}" for k, v in
+                                        zip(KEYS, ("1", "80", "100", "700", "560", "0", "0"))))
+    prog, win = start(x, exe, stored)
+    wait_until(win.is_maximized, timeout=10, what="the window to open maximised",
+               describe=win.wm_state)
+    check_file(close_politely(prog, win), stored,
+               "closing maximised should keep the flag and the normal bounds")
+
+
+def main():
+    exe = Path(sys.argv[1])
+    with WineSession() as x:
+        try:
+            decor = first_start(x, exe)
+            hand_made_file(x, exe, decor)
+            maximised(x, exe, decor)
+        except E2EFailure:
+            for prog in x.programs:
+                print(prog.output(), file=sys.stderr)
+            raise
+    return 0
+
+
+if __name__ == "__main__":
+    run_test(main)
