@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows suite and runs it under wine64 in a throwaway prefix that
-# this run creates and removes. Usage: run_windows_suite.sh <repo> <cross build dir>
+# Runs the cross-built Windows suite under wine64 in a throwaway prefix that this run
+# creates and removes. Usage: run_windows_suite.sh <orr_windows_tests.exe>
 set -euo pipefail
-repo=$1 cross=$2
-
-cmake -S "$repo/tests/windows/cross" -B "$cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" -DORRINDALE_CORE_ONLY=ON -DORRINDALE_WERROR=ON >/dev/null
-cmake --build "$cross" --target orr_windows_tests -j"$(nproc)"
+suite=$1
 
 wine=$(command -v wine64 || true)
 [ -n "$wine" ] || { [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64; } || wine=wine
@@ -22,4 +18,4 @@ export WINEPREFIX=$prefix WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
-"$wine" "$cross/orr_windows_tests.exe" --gtest_color=no
+"$wine" "$suite" --gtest_color=no

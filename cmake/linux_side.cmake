@@ -1,0 +1,39 @@
+# The Linux configuration: the Qt 6 program and every test layer. Qt is required;
+# the optional layers are switched on when their tools are found.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets Test)
+
+find_package(GTest)
+if(NOT GTest_FOUND)
+  message(STATUS "GoogleTest not found: unit and widget tests are skipped")
+endif()
+
+find_package(benchmark QUIET)
+if(NOT benchmark_FOUND)
+  message(STATUS "Google Benchmark not found: benchmarks are skipped")
+endif()
+
+find_program(ORRINDALE_CLANGXX clang++)
+if(NOT ORRINDALE_CLANGXX)
+  message(STATUS "clang++ not found: fuzzing is skipped")
+endif()
+
+find_package(Python3 COMPONENTS Interpreter)
+
+# The Windows program: the same sources cross-built with mingw-w64 into build/win32.
+find_program(ORRINDALE_MINGW_CXX x86_64-w64-mingw32-g++-posix)
+if(ORRINDALE_MINGW_CXX)
+  include(ExternalProject)
+  set(ORRINDALE_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
+  ExternalProject_Add(win32
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}
+    BINARY_DIR ${ORRINDALE_WIN32_DIR}
+    CMAKE_GENERATOR ${CMAKE_GENERATOR}
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
+               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+               -DORRINDALE_WERROR=${ORRINDALE_WERROR}
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
+else()
+  message(STATUS "mingw-w64 not found: the Windows program and its tests are skipped")
+endif()

@@ -1,0 +1,19 @@
+# The Windows configuration (cross-built with cmake/mingw-w64.cmake): no Qt; the
+# Win32 shells, and one suite of the shared code's tests run under Wine.
+enable_language(RC)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# GoogleTest from the sources of Debian's googletest package, built once in this tree.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(ORRINDALE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(EXISTS ${ORRINDALE_GTEST_SOURCE}/CMakeLists.txt)
+  add_subdirectory(${ORRINDALE_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Each test folder adds its portable sources to this one executable.
+  add_executable(orr_windows_tests)
+  target_link_libraries(orr_windows_tests PRIVATE gtest_main)
+  add_test(NAME windows_suite COMMAND orr_windows_tests --gtest_color=no)
+else()
+  message(STATUS "GoogleTest sources not found: the Windows suite is skipped")
+endif()
