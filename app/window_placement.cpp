@@ -1,18 +1,20 @@
-// Keeps a stored window placement reachable: on a screen and at least the minimum size.
 #include "app/window_placement.h"
 
 #include <algorithm>
 
-namespace orr::window {
+namespace orr {
 
-QRect place_window(QRect outer, const QList<QRect>& screens, const QRect& primary, QSize minimum)
+Bounds place_window(Bounds outer, const Screens& layout)
 {
-    outer.setSize(outer.size().expandedTo(minimum));
-    const bool on_a_screen =
-        std::any_of(screens.begin(), screens.end(), [&](const QRect& screen) { return screen.intersects(outer); });
-    if (!on_a_screen && !screens.isEmpty())
-        outer.moveTopLeft(primary.topLeft() + QPoint(kRecoveredOffset, kRecoveredOffset));
+    outer.width = std::max(outer.width, layout.minimum_width);
+    outer.height = std::max(outer.height, layout.minimum_height);
+    const bool on_a_screen = std::any_of(layout.screens.begin(), layout.screens.end(),
+                                         [&](const Bounds& screen) { return screen.intersects(outer); });
+    if (!on_a_screen && !layout.screens.empty()) {
+        outer.left = layout.primary_work_area.left + kRecoveredOffset;
+        outer.top = layout.primary_work_area.top + kRecoveredOffset;
+    }
     return outer;
 }
 
-} // namespace orr::window
+} // namespace orr

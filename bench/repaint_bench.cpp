@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include "app/main_form.h"
+#include "app/qt/main_form1.h"
 #include "core/clock.h"
 #include "monthgrid/calendar.h"
 

@@ -8,7 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-#include "app/main_form.h"
+#include "app/qt/main_form1.h"
 #include "core/clock.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include "core/dialogs.h"
 
+#include "core/product.h"
+
 namespace orr {
 namespace {
 
@@ -13,7 +15,7 @@ public:
 
 NoDialogs no_dialogs;
 Dialogs* current = &no_dialogs;
-std::string title = "Orrindale v1.0";
+std::string title = kProductTitle;
 
 } // namespace
 

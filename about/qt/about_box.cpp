@@ -1,4 +1,4 @@
-#include "about/about_box.h"
+#include "about/qt/about_box.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // X11: the EWMH _NET_WM_STATE_ABOVE state, asked of the window manager, so the
 // window keeps its place and focus. Other platforms use Qt's stays-on-top flag on
 // the native window, which does not re-create the widget.
-#include "app/always_on_top.h"
+#include "app/qt/always_on_top.h"
 
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 
-#include "app/posix/x11_support.h"
+#include "app/qt/x11_support.h"
 
 namespace orr::window {
 

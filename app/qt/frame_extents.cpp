@@ -1,6 +1,6 @@
 // X11: the window manager states its decoration in _NET_FRAME_EXTENTS; for a window
 // not yet mapped it is asked first with _NET_REQUEST_FRAME_EXTENTS.
-#include "app/frame_extents.h"
+#include "app/qt/frame_extents.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app/posix/x11_support.h"
+#include "app/qt/x11_support.h"
 
 namespace orr::window {
 

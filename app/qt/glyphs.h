@@ -1,10 +1,12 @@
-// The 16 x 16, 16-colour button glyphs, each with a normal and a greyed state.
+// The button glyphs as Qt images and icons, each with a normal and a greyed state.
 #pragma once
 
 #include <QIcon>
 #include <QImage>
 
-enum class Glyph { LeftArrow, RightArrow, CalendarPage, Door };
+#include "app/glyph_pixels.h"
+
+using orr::Glyph;
 
 QImage glyph_image(Glyph glyph);
 QImage disabled_glyph_image(Glyph glyph);

@@ -1,9 +1,9 @@
 // Program start: the main window, then the About window, then the event loop.
 #include <QApplication>
 
-#include "about/about_box.h"
-#include "app/main_form.h"
-#include "app/qt_dialogs.h"
+#include "about/qt/about_box.h"
+#include "app/qt/main_form1.h"
+#include "app/qt/qt_dialogs.h"
 
 int main(int argc, char* argv[])
 {

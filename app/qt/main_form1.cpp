@@ -1,20 +1,27 @@
-#include "app/main_form.h"
+#include "app/qt/main_form1.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSessionManager>
 #include <QShowEvent>
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/glyphs.h"
-#include "app/settings/settings_file.h"
+#include "about/qt/about_box.h"
+#include "app/qt/always_on_top.h"
+#include "app/qt/glyphs.h"
+#include "app/qt/qt_locale_names.h"
 #include "core/event_guard.h"
+#include "core/product.h"
 #include "monthgrid/calendar.h"
 
 namespace {
@@ -28,9 +35,8 @@ constexpr QSize kCalendarSize(210, 110);
 // Small enough to shrink freely, large enough to keep the menu bar reachable.
 constexpr QSize kMinimumClient(160, 120);
 constexpr int kClockIntervalMs = 100;
-constexpr int kFrameWatchIntervalMs = 20;
 
-const std::array<const char*, TMainForm1::kMonths> kMonthNames{
+const std::array<const char*, orr::MainForm::kMonths> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
@@ -49,12 +55,12 @@ QFont times_font(int pixel_height, bool bold = false)
 
 } // namespace
 
-TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
+TMainForm1::TMainForm1(QWidget* parent)
+    : QMainWindow(parent), orr::MainForm(static_cast<orr::MainFormView&>(*this)), frame_(*this)
 {
     setObjectName(QStringLiteral("MainForm1"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(QString::fromLatin1(orr::kProductTitle));
     setMinimumSize(kMinimumClient);
-    Settings_File_Path = [] { return orr::settings_file_path(); };
     setFont(font_of_height(QStringLiteral("System"), 13));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Client"));
@@ -79,12 +85,57 @@ TMainForm1::TMainForm1(QWidget* parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, [this] { orr::guarded([this] { Timer1Timer(); }); });
     Timer1->start();
 
-    frame_watch_ = new QTimer(this);
-    frame_watch_->setInterval(kFrameWatchIntervalMs);
-    connect(frame_watch_, &QTimer::timeout, this, [this] { orr::guarded([this] { CorrectForFirstFrame(); }); });
-
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { orr::guarded([this] { SessionEnding(); }); });
+}
+
+void TMainForm1::CreateMenu()
+{
+    QMenuBar* bar = Own(menuBar());
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // The menu stays inside the window on every desktop, as the layout expects.
+    bar->setNativeMenuBar(false);
+
+    FileMenu = Own(bar->addMenu(QStringLiteral("&File")));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    Always_On_Top_Option = AddItem(FileMenu, "Always_On_Top_Option", "Always &On Top", true,
+                                   &orr::MainForm::Always_On_Top_OptionClick);
+    // Its command comes with the auto-run registration.
+    Auto_Run_at_Windows_Startup_Option =
+        AddItem(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", true, nullptr);
+    Restore_Factory_Defaults_Option = AddItem(FileMenu, "Restore_Factory_Defaults_Option",
+                                              "&Restore Factory Defaults", false,
+                                              &orr::MainForm::Restore_Factory_Defaults_OptionClick);
+    N2 = Own(FileMenu->addSeparator());
+    N2->setObjectName(QStringLiteral("N2"));
+    ExitOption = AddItem(FileMenu, "ExitOption", "E&xit", false, &orr::MainForm::ExitOptionClick);
+
+    HelpMenu = Own(bar->addMenu(QStringLiteral("&Help")));
+    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    // Their commands come with the document viewer.
+    View_Readme_file_Option = AddItem(HelpMenu, "View_Readme_file_Option", "&View Readme file", false, nullptr);
+    View_Shareware_Catalog_Option =
+        AddItem(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", false, nullptr);
+    N1 = Own(HelpMenu->addSeparator());
+    N1->setObjectName(QStringLiteral("N1"));
+    AboutOption = AddItem(HelpMenu, "AboutOption", "&About", false, &orr::MainForm::AboutOptionClick);
+}
+
+QAction* TMainForm1::AddItem(QMenu* menu, const char* name, const char* caption, bool checked_item,
+                             void (orr::MainForm::*handler)())
+{
+    QAction* item = Own(menu->addAction(QString::fromLatin1(caption)));
+    item->setObjectName(QString::fromLatin1(name));
+    item->setCheckable(checked_item);
+    connect(item, &QAction::triggered, this, [this, item, handler] {
+        // Qt flips a check mark before it reports the click; only the command sets it,
+        // so the mark always matches what the command did.
+        if (item->isCheckable())
+            item->setChecked(!item->isChecked());
+        if (handler)
+            orr::guarded([this, handler] { (this->*handler)(); });
+    });
+    return item;
 }
 
 void TMainForm1::CreateMonths()
@@ -97,6 +148,7 @@ void TMainForm1::CreateMonths()
         label->setObjectName(QStringLiteral("Label%1").arg(month));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(QRect(QPoint(left, kLabelTops[row]), kLabelSize));
+        labels_[month - 1] = label;
 
         auto* calendar = Own(new TCalendar(client_));
         calendar->setObjectName(QStringLiteral("Calendar%1").arg(month));
@@ -125,7 +177,7 @@ void TMainForm1::CreateButtonRow()
         button->setObjectName(QString::fromLatin1(name));
         button->setToolTip(QString::fromLatin1(hint));
         button->setIcon(glyph_icon(glyph));
-        button->setIconSize(QSize(16, 16));
+        button->setIconSize(QSize(orr::kGlyphSize, orr::kGlyphSize));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(bounds);
         return button;
@@ -136,7 +188,7 @@ void TMainForm1::CreateButtonRow()
         button->setObjectName(QString::fromLatin1(name));
         button->setToolTip(QString::fromLatin1(hint));
         button->setFont(times_font(16, true));
-        button->setIconSize(QSize(16, 16));
+        button->setIconSize(QSize(orr::kGlyphSize, orr::kGlyphSize));
         button->setGeometry(bounds);
         return button;
     };
@@ -151,27 +203,26 @@ void TMainForm1::CreateButtonRow()
     Year_Edit->setEnabled(false);
     Next_Year_SpeedButton = speed_button("Next_Year_SpeedButton", "Next Year", Glyph::RightArrow,
                                          QRect(183, 17, 23, 22));
-    Current_Year_BitBtn = bit_button("Current_Year_BitBtn", "Current Year",
-                                     "Jump to the current Calendar Year", Glyph::CalendarPage,
-                                     QRect(243, 13, 150, 30));
+    Current_Year_BitBtn = bit_button("Current_Year_BitBtn", "Current Year", "Jump to the current Calendar Year",
+                                     Glyph::CalendarPage, QRect(243, 13, 150, 30));
     Exit_BitBtn = bit_button("Exit_BitBtn", "Exit", "Exit Program", Glyph::Door, QRect(430, 13, 150, 30));
 
-    OnClick(Last_Year_SpeedButton, &TMainForm1::Last_Year_SpeedButtonClick);
-    OnClick(Next_Year_SpeedButton, &TMainForm1::Next_Year_SpeedButtonClick);
-    OnClick(Current_Year_BitBtn, &TMainForm1::Current_Year_BitBtnClick);
-    OnClick(Exit_BitBtn, &TMainForm1::Exit_BitBtnClick);
+    OnClick(Last_Year_SpeedButton, &orr::MainForm::Last_Year_SpeedButtonClick);
+    OnClick(Next_Year_SpeedButton, &orr::MainForm::Next_Year_SpeedButtonClick);
+    OnClick(Current_Year_BitBtn, &orr::MainForm::Current_Year_BitBtnClick);
+    OnClick(Exit_BitBtn, &orr::MainForm::Exit_BitBtnClick);
 }
 
-void TMainForm1::OnClick(QAbstractButton* button, void (TMainForm1::*handler)())
+void TMainForm1::OnClick(QAbstractButton* button, void (orr::MainForm::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this, [this, handler] {
-        orr::guarded([this, handler] { (this->*handler)(); });
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { orr::guarded([this, handler] { (this->*handler)(); }); });
 }
 
-QLabel* TMainForm1::MonthLabel(int month) const
+void TMainForm1::SessionEnding()
 {
-    return client_->findChild<QLabel*>(QStringLiteral("Label%1").arg(month));
+    if (isVisible())
+        close();
 }
 
 void TMainForm1::showEvent(QShowEvent* event)

@@ -1,46 +1,36 @@
-// TMainForm1: the main window, showing one whole year as twelve month grids
-// with a button row to move between years, its menu, title-bar clock, start-up
-// and close.
+// TMainForm1 on Qt: the main window's widgets, showing one whole year as twelve month
+// grids with a button row, its menu and title-bar clock. What the window does is
+// orr::MainForm's; this class creates the widgets and is its view.
 #pragma once
 
 #include <QMainWindow>
-#include <QMargins>
 #include <array>
-#include <functional>
-#include <optional>
-#include <string>
 
-#include "app/layout_scaling.h"
+#include "app/main_form.h"
+#include "app/qt/window_frame.h"
 
 class QAbstractButton;
 class QAction;
-class QListWidget;
-class QMenu;
-class QTimer;
-class TAboutBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QMenu;
 class QPushButton;
+class QTimer;
 class QToolButton;
+class TAboutBox;
 class TCalendar;
 
-class TMainForm1 : public QMainWindow {
+class TMainForm1 : public QMainWindow, public orr::MainFormView, public orr::MainForm {
     Q_OBJECT
 
 public:
-    static constexpr int kMonths = 12;
-    // Colour values are 0x00BBGGRR numbers.
-    static constexpr int kHighlightColour = 255;  // pure red
-    static constexpr int kPlainColour = 0;        // black
-
-    static constexpr const char* kTitle = "Orrindale v1.0";
-
     explicit TMainForm1(QWidget* parent = nullptr);
 
     // Month k (1..12) of the year view.
     TCalendar* Calendar(int month) const { return calendars_[month - 1]; }
-    QLabel* MonthLabel(int month) const;
+    QLabel* MonthLabel(int month) const { return labels_[month - 1]; }
 
     QWidget* Client() const { return client_; }
     QGroupBox* GroupBox1 = nullptr;
@@ -68,50 +58,45 @@ public:
     // The About window, created by program start right after this window.
     TAboutBox* AboutBox = nullptr;
 
-    // Step 16 of the start-up: whether a start-up registration for this program exists,
-    // after offering to repair a stale one. The auto-run registration is checked here;
-    // until it is plugged in, none is reported.
-    std::function<bool()> Verify_Auto_Run_Path = [] { return false; };
-    // The settings file, taken afresh at each use.
-    std::function<std::string()> Settings_File_Path;
+    // Every component the window owns, in the order they were created.
+    const std::vector<QObject*>& OwnedComponents() const { return components_; }
 
-    int Current_Year = 0;
-    int Current_Month = 0;
-
-    void FormShow();
-    void FormCloseQuery();
-    void FormResize();
-    void FormActivate();
-    void Current_Year_BitBtnClick();
-    void Last_Year_SpeedButtonClick();
-    void Next_Year_SpeedButtonClick();
-    void Exit_BitBtnClick();
-    void ExitOptionClick();
-    void AboutOptionClick();
-    void Always_On_Top_OptionClick();
-    void Restore_Factory_Defaults_OptionClick();
-    void Timer1Timer();
+    void FormActivate() {}
     // The desktop session is ending: the window closes as through its close box.
     void SessionEnding();
 
-    void Set_Titles();
-    void Apply_Startup_Show_State();
-    void Save_Settings();
-    void Toggle_Always_On_Top();
-    void Restore_Factory_Defaults();
-
-    // The layout record and its proportional scaling.
-    void Record_Layout();
-    void Scale_Layout();
-    // Every component the window owns, in the order they were created.
-    const Components& OwnedComponents() const { return components_; }
-
-    // Outer bounds: the frame including the window manager's decoration.
-    QRect OuterBounds() const;
-    void SetOuterBounds(QRect outer);
-
-    static int Year_Of_Today();
-    static int Month_Of_Today();
+    // The view.
+    std::string YearText() const override;
+    void SetYearText(const std::string& text) override;
+    void SetCalendarDatePart(int month, orr::DatePart part, int value) override;
+    void SetLabelColour(int month, int colour) override;
+    void SetYearButtonsEnabled(bool previous, bool next) override;
+    int ComponentCount() const override { return static_cast<int>(components_.size()); }
+    std::optional<orr::ControlState> Component(int index) const override;
+    void SetComponentBounds(int index, const orr::ControlBounds& bounds, int font_height) override;
+    int PixelsPerInch() const override { return logicalDpiY(); }
+    std::vector<std::string> LayoutLines() const override;
+    void AppendLayoutLine(const std::string& line) override;
+    void HideScrollBars() override {}  // a QMainWindow never scrolls
+    orr::Bounds ClientRect() const override;
+    void SetClientSize(int width, int height) override;
+    orr::Bounds OuterBounds() const override;
+    void SetOuterBounds(const orr::Bounds& outer) override;
+    orr::Screens ScreenLayout() const override;
+    bool IsMaximized() const override { return isMaximized(); }
+    void ShowWindow(int command) override;
+    int LauncherShowCommand() const override;
+    void SetTopmost(bool on) override;
+    bool Checked(orr::MenuOption option) const override;
+    void SetChecked(orr::MenuOption option, bool checked) override;
+    std::string Caption() const override { return windowTitle().toStdString(); }
+    void SetCaption(const std::string& caption) override { setWindowTitle(QString::fromStdString(caption)); }
+    void SetHint(const std::string& hint) override { setToolTip(QString::fromStdString(hint)); }
+    void SetAboutTexts(const orr::AboutTexts& texts) override;
+    void ShowAbout() override;
+    void Close() override { close(); }
+    std::string LongDayName(int weekday) const override;
+    std::string LongMonthName(int month) const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -120,19 +105,13 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void CreateMenu();
     void CreateMonths();
     void CreateButtonRow();
-    void CreateMenu();
-    void OnClick(QAbstractButton* button, void (TMainForm1::*handler)());
+    void OnClick(QAbstractButton* button, void (orr::MainForm::*handler)());
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checked_item,
-                     void (TMainForm1::*handler)());
-    QMargins FrameMargins() const;
-    void RestoreFromMaximized();
-    void CorrectForFirstFrame();
-    void StepYear(int delta);
-    void SetLabelColour(int month, int colour);
-    void ColourLabelsFor(int year);
-    void UpdateYearButtons(int year);
+                     void (orr::MainForm::*handler)());
+    QAction* ActionOf(orr::MenuOption option) const;
 
     template <typename T>
     T* Own(T* component)
@@ -142,13 +121,9 @@ private:
     }
 
     QWidget* client_ = nullptr;
-    Components components_;
+    std::vector<QObject*> components_;
     std::array<TCalendar*, kMonths> calendars_{};
+    std::array<QLabel*, kMonths> labels_{};
+    WindowFrame frame_;
     bool shown_ = false;
-    // The decoration as the window manager announced it before the first mapping.
-    QMargins expected_frame_;
-    // Outer bounds applied before the window manager could tell its decoration.
-    std::optional<QRect> awaiting_frame_;
-    QTimer* frame_watch_ = nullptr;
-    int frame_watch_ticks_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "app/qt_dialogs.h"
+#include "app/qt/qt_dialogs.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/posix/x11_support.h"
+#include "app/qt/x11_support.h"
 
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>

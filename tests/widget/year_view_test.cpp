@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/glyphs.h"
-#include "app/main_form.h"
+#include "app/qt/glyphs.h"
+#include "app/qt/main_form1.h"
 #include "monthgrid/calendar.h"
 #include "test_support.h"
 

@@ -1,0 +1,65 @@
+// The main window's behaviour, once for both shells: the year commands, the start-up
+// sequence and titles, saving at close, always-on-top, the factory defaults, the
+// title-bar clock and the proportional layout. It acts on its window through a view.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/main_form_view.h"
+#include "app/settings/settings_file.h"
+
+namespace orr {
+
+class MainForm {
+public:
+    static constexpr int kMonths = 12;
+    // Label colours, as 0x00BBGGRR values.
+    static constexpr int kHighlightColour = 255;  // pure red
+    static constexpr int kPlainColour = 0;        // black
+
+    explicit MainForm(MainFormView& view);
+
+    // Whether a start-up registration for this program exists, after offering to repair
+    // a stale one. Nothing registers the program yet, so none is reported.
+    std::function<bool()> Verify_Auto_Run_Path = [] { return false; };
+    // The settings file, taken afresh at each use.
+    std::function<std::string()> Settings_File_Path = [] { return settings_file_path(); };
+
+    // Stored by the current-year command; 0 until it first runs.
+    int Current_Year = 0;
+    int Current_Month = 0;
+
+    void FormShow();
+    void FormCloseQuery();
+    void FormResize();
+    void Current_Year_BitBtnClick();
+    void Last_Year_SpeedButtonClick();
+    void Next_Year_SpeedButtonClick();
+    void Always_On_Top_OptionClick();
+    void Restore_Factory_Defaults_OptionClick();
+    void AboutOptionClick();
+    void ExitOptionClick();
+    void Exit_BitBtnClick();
+    void Timer1Timer();
+
+    void Set_Titles();
+    void Apply_Startup_Show_State();
+    void Save_Settings();
+    void Toggle_Always_On_Top();
+    void Restore_Factory_Defaults();
+    void Record_Layout();
+    void Scale_Layout();
+
+    static int Year_Of_Today();
+    static int Month_Of_Today();
+
+private:
+    void StepYear(int delta);
+    void ColourLabelsFor(int year);
+    void UpdateYearButtons(int year);
+
+    MainFormView& view_;
+};
+
+} // namespace orr

@@ -1,0 +1,15 @@
+// Always-on-top: the menu's check mark and the window's stacking band change together.
+#include "app/main_form.h"
+
+namespace orr {
+
+void MainForm::Always_On_Top_OptionClick() { Toggle_Always_On_Top(); }
+
+void MainForm::Toggle_Always_On_Top()
+{
+    const bool on = !view_.Checked(MenuOption::AlwaysOnTop);
+    view_.SetChecked(MenuOption::AlwaysOnTop, on);
+    view_.SetTopmost(on);
+}
+
+} // namespace orr
