@@ -1,0 +1,27 @@
+// Fonts by face, character height and weight, made with CreateFont once and shared
+// while any control holds them; the last holder deletes the font.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+
+struct FontSpec {
+    std::string face;
+    int height = 0;  // negative: a character height in pixels
+    bool bold = false;
+    auto operator<=>(const FontSpec&) const = default;
+};
+
+using SharedFont = std::shared_ptr<std::remove_pointer_t<HFONT>>;
+
+class FontCache {
+public:
+    SharedFont Get(const FontSpec& spec);
+
+private:
+    std::map<FontSpec, std::weak_ptr<std::remove_pointer_t<HFONT>>> fonts_;
+};

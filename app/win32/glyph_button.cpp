@@ -1,0 +1,68 @@
+#include "app/win32/glyph_button.h"
+
+#include "app/win32/gdi_objects.h"
+
+namespace {
+
+constexpr int kGlyphTextGap = 4;
+
+// Writes the glyph's opaque pixels straight into a 32-bit top-down bitmap.
+void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, const orr::GlyphPixels& pixels)
+{
+    for (int y = 0; y < orr::kGlyphSize; ++y) {
+        for (int x = 0; x < orr::kGlyphSize; ++x) {
+            const std::uint8_t index = pixels[y][x];
+            const int px = left + x;
+            const int py = top + y;
+            if (index == orr::kTransparentIndex || px < 0 || py < 0 || px >= width || py >= height)
+                continue;
+            bits[py * width + px] = orr::kGlyphPalette[index];  // 0x00RRGGBB is the DIB's own order
+        }
+    }
+}
+
+} // namespace
+
+void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
+{
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (width <= 0 || height <= 0)
+        return;
+    MemoryBitmap canvas(target, width, height);
+    if (!canvas.bits())
+        return;
+    HDC dc = canvas.dc();
+    RECT face{0, 0, width, height};
+    DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (look.pressed ? DFCS_PUSHED : 0));
+
+    const int shift = look.pressed ? 1 : 0;
+    SIZE text{0, 0};
+    SelectedObject font(dc, look.font ? look.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    if (!look.caption.empty())
+        GetTextExtentPoint32A(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &text);
+    const int content = orr::kGlyphSize + (look.caption.empty() ? 0 : kGlyphTextGap + text.cx);
+    const int glyph_left = (width - content) / 2 + shift;
+    const int glyph_top = (height - orr::kGlyphSize) / 2 + shift;
+
+    if (!look.caption.empty()) {
+        SetBkMode(dc, TRANSPARENT);
+        const int x = glyph_left + orr::kGlyphSize + kGlyphTextGap;
+        const int y = (height - text.cy) / 2 + shift;
+        if (!look.enabled) {
+            SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+            TextOutA(dc, x + 1, y + 1, look.caption.c_str(), static_cast<int>(look.caption.size()));
+        }
+        SetTextColor(dc, GetSysColor(look.enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        TextOutA(dc, x, y, look.caption.c_str(), static_cast<int>(look.caption.size()));
+    }
+    if (look.focused) {
+        RECT focus = face;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(dc, &focus);
+    }
+    GdiFlush();
+    put_glyph(canvas.bits(), width, height, glyph_left, glyph_top,
+              look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph));
+    canvas.CopyTo(target, bounds.left, bounds.top);
+}

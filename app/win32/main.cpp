@@ -1,0 +1,29 @@
+// Program start: the main window, then the About window, then the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "about/win32/about_box.h"
+#include "app/win32/main_form1.h"
+#include "app/win32/win32_dialogs.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32Dialogs dialogs;
+    orr::set_dialogs(&dialogs);
+    TMainForm1 main_form(instance);
+    dialogs.SetOwner(main_form.Handle());
+    TAboutBox about_box(main_form.Handle());
+    main_form.AboutBox = &about_box;
+    main_form.Show();
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    orr::set_dialogs(nullptr);
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,214 @@
+// What the main window's behaviour asks of the Win32 window, answered with its controls.
+#include "about/win32/about_box.h"
+#include "app/win32/control_ids.h"
+#include "app/win32/main_form1.h"
+#include "app/win32/speed_button.h"
+#include "monthgrid/win32/calendar.h"
+
+namespace {
+
+std::string text_of(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+orr::Bounds bounds_of(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+BOOL CALLBACK add_monitor(HMONITOR, HDC, LPRECT area, LPARAM screens)
+{
+    reinterpret_cast<std::vector<orr::Bounds>*>(screens)->push_back(bounds_of(*area));
+    return TRUE;
+}
+
+UINT menu_id(orr::MenuOption option)
+{
+    return option == orr::MenuOption::AlwaysOnTop ? kIdAlwaysOnTop : kIdAutoRun;
+}
+
+} // namespace
+
+std::string TMainForm1::YearText() const { return text_of(Year_Edit); }
+
+void TMainForm1::SetYearText(const std::string& text) { SetWindowTextA(Year_Edit, text.c_str()); }
+
+void TMainForm1::SetCalendarDatePart(int month, orr::DatePart part, int value)
+{
+    Calendar(month)->SetDatePart(static_cast<int>(part), value);
+}
+
+void TMainForm1::SetLabelColour(int month, int colour)
+{
+    // 0x00BBGGRR is the COLORREF layout already.
+    label_colours_[month - 1] = static_cast<COLORREF>(colour);
+    InvalidateRect(labels_[month - 1], nullptr, TRUE);
+}
+
+void TMainForm1::SetYearButtonsEnabled(bool previous, bool next)
+{
+    EnableWindow(Last_Year_SpeedButton->Handle(), previous);
+    EnableWindow(Next_Year_SpeedButton->Handle(), next);
+}
+
+std::optional<orr::ControlState> TMainForm1::Component(int index) const
+{
+    const Owned& component = components_[index];
+    if (!component.window)
+        return std::nullopt;
+    RECT r;
+    GetWindowRect(component.window, &r);
+    MapWindowPoints(nullptr, GetParent(component.window), reinterpret_cast<POINT*>(&r), 2);
+    return orr::ControlState{r.left,         r.right - r.left, r.top, r.bottom - r.top, component.font.height,
+                             component.name};
+}
+
+void TMainForm1::SetComponentBounds(int index, const orr::ControlBounds& bounds, int font_height)
+{
+    Owned& component = components_[index];
+    if (!component.window)
+        return;
+    SetWindowPos(component.window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (component.font.height != font_height) {
+        component.font.height = font_height;
+        ApplyFont(component);
+    }
+}
+
+int TMainForm1::PixelsPerInch() const
+{
+    const HDC screen = GetDC(handle_);
+    const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(handle_, screen);
+    return ppi;
+}
+
+std::vector<std::string> TMainForm1::LayoutLines() const
+{
+    const auto count = SendMessageA(Scaling_ListBox, LB_GETCOUNT, 0, 0);
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
+    for (LRESULT i = 0; i < count; ++i) {
+        std::string line(static_cast<std::size_t>(SendMessageA(Scaling_ListBox, LB_GETTEXTLEN, i, 0)) + 1, '\0');
+        const auto length = SendMessageA(Scaling_ListBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+        line.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+void TMainForm1::AppendLayoutLine(const std::string& line)
+{
+    SendMessageA(Scaling_ListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void TMainForm1::HideScrollBars()
+{
+    ShowScrollBar(handle_, SB_VERT, FALSE);
+    ShowScrollBar(handle_, SB_HORZ, FALSE);
+}
+
+orr::Bounds TMainForm1::ClientRect() const
+{
+    RECT client;
+    GetClientRect(handle_, &client);
+    return bounds_of(client);
+}
+
+void TMainForm1::SetClientSize(int width, int height)
+{
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, Style(), TRUE, 0);
+    SetWindowPos(handle_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+orr::Bounds TMainForm1::OuterBounds() const
+{
+    RECT outer;
+    GetWindowRect(handle_, &outer);
+    return bounds_of(outer);
+}
+
+void TMainForm1::SetOuterBounds(const orr::Bounds& outer)
+{
+    SetWindowPos(handle_, nullptr, outer.left, outer.top, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+orr::Screens TMainForm1::ScreenLayout() const
+{
+    orr::Screens layout;
+    EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&layout.screens));
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    layout.primary_work_area = bounds_of(work);
+    MINMAXINFO limits{};
+    SendMessageA(handle_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    layout.minimum_width = limits.ptMinTrackSize.x;
+    layout.minimum_height = limits.ptMinTrackSize.y;
+    return layout;
+}
+
+void TMainForm1::ShowWindow(int command) { ::ShowWindow(handle_, command); }
+
+int TMainForm1::LauncherShowCommand() const
+{
+    STARTUPINFOA info{};
+    info.cb = sizeof info;
+    GetStartupInfoA(&info);
+    // A launcher that names no show state gets a normal window, never a hidden one.
+    return (info.dwFlags & STARTF_USESHOWWINDOW) ? info.wShowWindow : SW_SHOWNORMAL;
+}
+
+void TMainForm1::SetTopmost(bool on)
+{
+    SetWindowPos(handle_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+bool TMainForm1::Checked(orr::MenuOption option) const
+{
+    return (GetMenuState(MainMenu1, menu_id(option), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
+{
+    CheckMenuItem(MainMenu1, menu_id(option), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+std::string TMainForm1::Caption() const { return text_of(handle_); }
+
+void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(handle_, caption.c_str()); }
+
+void TMainForm1::SetAboutTexts(const orr::AboutTexts& texts)
+{
+    if (AboutBox)
+        AboutBox->SetTexts(texts);
+}
+
+void TMainForm1::ShowAbout()
+{
+    if (AboutBox)
+        AboutBox->ShowModal();
+}
+
+void TMainForm1::Close()
+{
+    // Posted, so the click that asked for it has finished before the window goes.
+    PostMessageA(handle_, WM_CLOSE, 0, 0);
+}
+
+std::string TMainForm1::LongDayName(int weekday) const
+{
+    // The locale counts LOCALE_SDAYNAME1 = Monday .. LOCALE_SDAYNAME7 = Sunday.
+    const LCTYPE item = LOCALE_SDAYNAME1 + static_cast<LCTYPE>((weekday + 5) % 7);
+    char name[80] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
+}
+
+std::string TMainForm1::LongMonthName(int month) const
+{
+    char name[80] = {};
+    const LCTYPE item = LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1);
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
+}

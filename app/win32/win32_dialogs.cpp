@@ -1,0 +1,135 @@
+#include "app/win32/win32_dialogs.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr char kDialogClass[] = "#32770";
+constexpr UINT_PTR kSubclassId = 1;
+
+UINT icon_of(orr::BoxKind kind)
+{
+    switch (kind) {
+    case orr::BoxKind::Information: return MB_ICONINFORMATION;
+    case orr::BoxKind::Warning: return MB_ICONWARNING;
+    case orr::BoxKind::Error: return MB_ICONERROR;
+    }
+    return MB_ICONINFORMATION;
+}
+
+bool is_dialog(HWND window)
+{
+    char name[sizeof kDialogClass + 1] = {};
+    return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpA(name, kDialogClass) == 0;
+}
+
+void centre_on_work_area(HWND box, HWND owner)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(owner ? owner : box, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        return;
+    RECT frame{};
+    if (!GetWindowRect(box, &frame))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int x = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
+    const int y = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// One box on screen. A thread-local CBT hook catches the box when it is first activated:
+// it gets our button texts (the system's are localised), is centred, and is subclassed so
+// that Escape answers No; Windows ignores Escape in a Yes/No box and Wine answers IDCANCEL.
+// The callbacks make only C calls and cannot throw, so they need no event guard (which
+// would report through these very boxes).
+class BoxSession {
+public:
+    BoxSession(HWND owner, bool yes_no)
+        : owner_(owner), yes_no_(yes_no), outer_(current_),
+          hook_(SetWindowsHookExA(WH_CBT, &BoxSession::cbt_hook, nullptr, GetCurrentThreadId()))
+    {
+        current_ = this;
+    }
+
+    ~BoxSession()
+    {
+        if (hook_)
+            UnhookWindowsHookEx(hook_);
+        if (box_)
+            RemoveWindowSubclass(box_, &BoxSession::box_proc, kSubclassId);
+        current_ = outer_;
+    }
+
+    BoxSession(const BoxSession&) = delete;
+    BoxSession& operator=(const BoxSession&) = delete;
+
+private:
+    static LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam)
+    {
+        if (code == HCBT_ACTIVATE && current_)
+            current_->adopt(reinterpret_cast<HWND>(wparam));
+        return CallNextHookEx(nullptr, code, wparam, lparam);
+    }
+
+    static LRESULT CALLBACK box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                     DWORD_PTR data)
+    {
+        auto* session = reinterpret_cast<BoxSession*>(data);
+        if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL && session->yes_no_) {
+            EndDialog(box, IDNO);
+            return 0;
+        }
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(box, &BoxSession::box_proc, kSubclassId);
+            session->box_ = nullptr;
+        }
+        return DefSubclassProc(box, message, wparam, lparam);
+    }
+
+    // Only the first dialog activated after MessageBoxA is called is ours; later
+    // activations (the box regaining focus, say) leave it as it is.
+    void adopt(HWND window)
+    {
+        if (adopted_ || !is_dialog(window))
+            return;
+        adopted_ = true;
+        if (yes_no_) {
+            SetDlgItemTextA(window, IDYES, "&Yes");
+            SetDlgItemTextA(window, IDNO, "&No");
+        } else {
+            SetDlgItemTextA(window, IDOK, "OK");
+        }
+        centre_on_work_area(window, owner_);
+        if (SetWindowSubclass(window, &BoxSession::box_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+            box_ = window;
+    }
+
+    static thread_local BoxSession* current_;
+
+    HWND owner_;
+    bool yes_no_;
+    BoxSession* outer_;
+    HHOOK hook_;
+    bool adopted_ = false;
+    HWND box_ = nullptr;
+};
+
+thread_local BoxSession* BoxSession::current_ = nullptr;
+
+} // namespace
+
+orr::BoxAnswer Win32Dialogs::show(const orr::BoxRequest& box)
+{
+    const bool yes_no = box.buttons == orr::BoxButtons::YesNo;
+    // Owned by the main window, so the box stays above it even while the window is on top.
+    const UINT style = icon_of(box.kind) | MB_APPLMODAL | (yes_no ? MB_YESNO | MB_DEFBUTTON1 : MB_OK);
+    int answer = 0;
+    {
+        BoxSession session(owner_, yes_no);
+        answer = MessageBoxA(owner_, box.text.c_str(), box.caption.c_str(), style);
+    }
+    if (!yes_no)
+        return orr::BoxAnswer::Ok;
+    return answer == IDYES ? orr::BoxAnswer::Yes : orr::BoxAnswer::No;
+}
