@@ -41,7 +41,7 @@ def main():
             # The default placement as Wine shows it, for comparing later.
             prog, win = start(x, exe)
             decor = wv.Decorations(win)
-            default_geometry = win.client_geometry()
+            default_geometry = wv.settled_geometry(win)
             win.close()
             check(prog.wait_exit() == 0, "the first run did not end cleanly")
 

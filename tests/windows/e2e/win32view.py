@@ -80,12 +80,24 @@ def show_design_layout(win, last):
                       describe=lambda: f"not placed: {yv.grids_in_place(last[0])}")
 
 
+def settled_geometry(win, quiet=0.4, timeout=10):
+    """The X window's geometry once it has stopped changing for `quiet` s."""
+    last = [None]
+
+    def same():
+        now = win.client_geometry()
+        before, last[0] = last[0], now
+        return now if before is not None and tuple(now) == tuple(before) else None
+    return wait_until(same, timeout=timeout, interval=quiet, what="the window to stop moving",
+                      describe=lambda: last[0])
+
+
 class Decorations:
     """Wine's non-client widths around the X window (caption and borders that
     the window manager replaces), from a window known to sit at `bounds`."""
 
     def __init__(self, win, bounds=DEFAULT_BOUNDS):
-        c = win.client_geometry()
+        c = settled_geometry(win)
         left, top, width, height = bounds
         self.left, self.top = c.x - left, c.y - top
         self.right, self.bottom = width - c.w - self.left, height - c.h - self.top

@@ -41,8 +41,10 @@ def wineserver():
     return str(sibling) if os.access(sibling, os.X_OK) else (shutil.which("wineserver") or "wineserver")
 
 
-def wine_env(prefix):
-    return {"WINEPREFIX": str(prefix), "WINEDEBUG": "-all",
+def wine_env(prefix, scratch):
+    """Wine's variables for prefix; scratch takes the server's socket folder
+    (this Wine makes it under TMPDIR), so that it goes with its session."""
+    return {"WINEPREFIX": str(prefix), "WINEDEBUG": "-all", "TMPDIR": str(scratch),
             "WINEDLLOVERRIDES": DLL_OVERRIDES, "WINELOADER": wine_loader()}
 
 
@@ -74,7 +76,7 @@ def make_prefix(dest):
         with XSession() as x:
             home = x.dir / "home"
             home.mkdir(exist_ok=True)
-            env = x.env({**wine_env(work), "HOME": str(home)})
+            env = x.env({**wine_env(work, x.dir), "HOME": str(home)})
 
             def run(*args, timeout=180):
                 res = subprocess.run(list(args), env=env, stdin=subprocess.DEVNULL,
@@ -94,6 +96,8 @@ def make_prefix(dest):
         check(OPENER_NAME in (work / "user.reg").read_text(errors="replace"),
               "the WineBrowser keys did not reach user.reg")
         _detach_from_home(work)
+        # Names the server folder of this maker's run; each copy makes its own.
+        (work / "wineserver").unlink(missing_ok=True)
         (work / READY).write_text(f"made in {time.monotonic() - started:.1f} s\n")
         shutil.rmtree(dest, ignore_errors=True)
         os.rename(work, dest)

@@ -55,12 +55,15 @@ class WineSession(XSession):
         super().__init__(**kwargs)
         self.shared_prefix = Path(prefix) if prefix else wineprefix.default_prefix()
         self.prefix = None
+        self.scratch = None
         self.bin = None
 
     def __enter__(self):
         super().__enter__()
         try:
             shared = wineprefix.ensure_prefix(self.shared_prefix)
+            self.scratch = self.dir / "tmp"
+            self.scratch.mkdir()
             self.prefix = self.dir / "prefix"
             started = time.monotonic()
             wineprefix.copy_prefix(shared, self.prefix)
@@ -86,7 +89,7 @@ class WineSession(XSession):
     def env(self, extra=None):
         env = super().env()
         if self.prefix is not None:
-            env.update(wineprefix.wine_env(self.prefix))
+            env.update(wineprefix.wine_env(self.prefix, self.scratch))
             env["PATH"] = f"{self.bin}:{env.get('PATH', '/usr/bin:/bin')}"
         if extra:
             env.update(extra)
