@@ -11,7 +11,6 @@ and every Wine process of the copy ends with the session, on every exit path.
 import os
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -20,9 +19,9 @@ sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 import wineprefix  # noqa: E402
 from harness import Program, XSession, wait_until  # noqa: E402
 
-_OPENER = f"""#!/bin/sh
+_OPENER = """#!/bin/sh
 # Stands in for the browser and mail client: records what it was asked to open.
-printf '%s\\n' "$*" >> "{{log}}"
+printf '%s\\n' "$*" >> "{log}"
 """
 
 
@@ -65,9 +64,7 @@ class WineSession(XSession):
             self.scratch = self.dir / "tmp"
             self.scratch.mkdir()
             self.prefix = self.dir / "prefix"
-            started = time.monotonic()
             wineprefix.copy_prefix(shared, self.prefix)
-            self.copy_seconds = time.monotonic() - started
             self.bin = self.dir / "bin"
             self.bin.mkdir()
             opener = self.bin / wineprefix.OPENER_NAME
