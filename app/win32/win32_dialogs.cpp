@@ -39,9 +39,9 @@ void centre_on_work_area(HWND box, HWND owner)
 }
 
 // One box on screen. A thread-local CBT hook catches the box when it is first activated:
-// it gets our button texts (the system's are localised), is centred, and is subclassed so
-// that Escape answers No; Windows ignores Escape in a Yes/No box and Wine answers IDCANCEL.
-// The callbacks make only C calls and cannot throw, so they need no event guard (which
+// it gets our button texts (the system's are localised) and is centred, and a Yes/No box is
+// subclassed so that Escape answers No: Windows ignores Escape there, Wine answers IDCANCEL.
+// The callbacks make only C calls and are noexcept, so they need no event guard (which
 // would report through these very boxes).
 class BoxSession {
 public:
@@ -65,7 +65,7 @@ public:
     BoxSession& operator=(const BoxSession&) = delete;
 
 private:
-    static LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam)
+    static LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam) noexcept
     {
         if (code == HCBT_ACTIVATE && current_)
             current_->adopt(reinterpret_cast<HWND>(wparam));
@@ -73,10 +73,10 @@ private:
     }
 
     static LRESULT CALLBACK box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                     DWORD_PTR data)
+                                     DWORD_PTR data) noexcept
     {
         auto* session = reinterpret_cast<BoxSession*>(data);
-        if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL && session->yes_no_) {
+        if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL) {
             EndDialog(box, IDNO);
             return 0;
         }
@@ -101,7 +101,8 @@ private:
             SetDlgItemTextA(window, IDOK, "OK");
         }
         centre_on_work_area(window, owner_);
-        if (SetWindowSubclass(window, &BoxSession::box_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        if (yes_no_ &&
+            SetWindowSubclass(window, &BoxSession::box_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
             box_ = window;
     }
 
