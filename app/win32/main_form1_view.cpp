@@ -126,6 +126,13 @@ void TMainForm1::SetClientSize(int width, int height)
 
 orr::Bounds TMainForm1::OuterBounds() const
 {
+    // A minimised window stands far off the screen; its place is the one it returns to.
+    if (IsIconic(handle_)) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        if (GetWindowPlacement(handle_, &placement))
+            return bounds_of(placement.rcNormalPosition);
+    }
     RECT outer;
     GetWindowRect(handle_, &outer);
     return bounds_of(outer);
