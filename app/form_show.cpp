@@ -57,7 +57,10 @@ void MainForm::FormShow()
         view_.SetChecked(MenuOption::AlwaysOnTop, !view_.Checked(MenuOption::AlwaysOnTop));
         Toggle_Always_On_Top();
     });
-    run_step([this] { view_.SetChecked(MenuOption::AutoRun, Verify_Auto_Run_Path()); });
+    // A registry error is reported and leaves the item unchecked; the year still shows.
+    bool registered = false;
+    run_step([this, &registered] { registered = Verify_Auto_Run_Path(); });
+    run_step([this, registered] { view_.SetChecked(MenuOption::AutoRun, registered); });
     run_step([this] { Current_Year_BitBtnClick(); });
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/main_form_view.h"
 #include "app/settings/settings_file.h"
+#include "desktop/auto_run.h"
 
 namespace orr {
 
@@ -19,10 +20,15 @@ public:
     static constexpr int kPlainColour = 0;        // black
 
     explicit MainForm(MainFormView& view);
+    // The default of Verify_Auto_Run_Path refers to this very form.
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
 
+    // The start-up registration: the system's registry and this executable.
+    AutoRun auto_run;
     // Whether a start-up registration for this program exists, after offering to repair
-    // a stale one. Nothing registers the program yet, so none is reported.
-    std::function<bool()> Verify_Auto_Run_Path = [] { return false; };
+    // a stale one.
+    std::function<bool()> Verify_Auto_Run_Path = [this] { return auto_run.Verify_Auto_Run_Path(); };
     // The settings file, taken afresh at each use.
     std::function<std::string()> Settings_File_Path = [] { return settings_file_path(); };
 
@@ -37,6 +43,7 @@ public:
     void Last_Year_SpeedButtonClick();
     void Next_Year_SpeedButtonClick();
     void Always_On_Top_OptionClick();
+    void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults_OptionClick();
     void AboutOptionClick();
     void ExitOptionClick();

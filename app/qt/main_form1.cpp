@@ -100,9 +100,9 @@ void TMainForm1::CreateMenu()
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     Always_On_Top_Option = AddItem(FileMenu, "Always_On_Top_Option", "Always &On Top", true,
                                    &orr::MainForm::Always_On_Top_OptionClick);
-    // Its command comes with the auto-run registration.
     Auto_Run_at_Windows_Startup_Option =
-        AddItem(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", true, nullptr);
+        AddItem(FileMenu, "Auto_Run_at_Windows_Startup_Option", "&Auto-Run at Windows Startup", true,
+                &orr::MainForm::Auto_Run_at_Windows_Startup_OptionClick);
     Restore_Factory_Defaults_Option = AddItem(FileMenu, "Restore_Factory_Defaults_Option",
                                               "&Restore Factory Defaults", false,
                                               &orr::MainForm::Restore_Factory_Defaults_OptionClick);

@@ -1,0 +1,231 @@
+// The Linux registry store in a temporary XDG_CONFIG_HOME: enabling writes an entry that
+// desktop-file-validate accepts and that names the program exactly, disabling removes it,
+// and entries switched off, foreign files and unwritable folders read as they should.
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/dialogs.h"
+#include "desktop/auto_run.h"
+#include "desktop/registry_error.h"
+#include "tests/support/recording_dialogs.h"
+#include "tests/unit/settings/file_bytes.h"
+#include "tests/unit/settings/temp_folder.h"
+
+namespace orr {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv()
+    {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+// desktop-file-validate's verdict: empty when the entry is valid, its complaints otherwise.
+std::string validation_errors(const std::string& path)
+{
+    const std::string command = "desktop-file-validate '" + path + "' 2>&1";
+    std::unique_ptr<FILE, decltype(&::pclose)> pipe(::popen(command.c_str(), "r"), &::pclose);
+    if (!pipe)
+        return "could not run desktop-file-validate";
+    std::string output;
+    std::array<char, 256> chunk{};
+    while (std::fgets(chunk.data(), chunk.size(), pipe.get()))
+        output += chunk.data();
+    const int status = ::pclose(pipe.release());
+    return status == 0 ? std::string() : output + " (status " + std::to_string(status) + ")";
+}
+
+std::string exec_line_of(const std::string& entry)
+{
+    const auto at = entry.find("\nExec=");
+    return at == std::string::npos ? "" : entry.substr(at + 6, entry.find('\n', at + 1) - at - 6);
+}
+
+class AutostartStore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        set_dialogs(&user);
+        fs::create_directory(config);
+    }
+    void TearDown() override { set_dialogs(nullptr); }
+
+    std::string entry_path() const { return (config / "autostart" / "orrindale.desktop").string(); }
+
+    test::TempFolder folder;
+    fs::path config = folder.path() / "config";
+    ScopedEnv xdg{"XDG_CONFIG_HOME", config.string()};
+    RecordingDialogs user;
+    ProgramLocation program{"/opt/orrindale/orrindale", "orrindale"};
+    AutoRun auto_run{platform::system_registry(), [this] { return program; }};
+};
+
+TEST_F(AutostartStore, EnablingWritesAValidEntryWhoseExecNamesTheProgramExactly)
+{
+    struct Case {
+        const char* path;
+        const char* exec;
+    };
+    const Case cases[] = {
+        {"/opt/orrindale/orrindale", "/opt/orrindale/orrindale"},
+        {"/home/ann/My Programs/orrindale", "\"/home/ann/My Programs/orrindale\""},
+        {"/home/ann/\"quoted\" 'too'/orrindale", "\"/home/ann/\\\\\"quoted\\\\\" 'too'/orrindale\""},
+        {"/home/ann/$PATH and `ls`/orrindale", "\"/home/ann/\\\\$PATH and \\\\`ls\\\\`/orrindale\""},
+        {"/home/ann/50% off/orrindale", "\"/home/ann/50%% off/orrindale\""},
+        {"/home/ann/back\\slash/orrindale", "\"/home/ann/back\\\\\\\\slash/orrindale\""},
+    };
+    for (const auto& c : cases) {
+        program.path = c.path;
+        user.shown.clear();
+        ASSERT_TRUE(auto_run.Enable_Auto_Run()) << c.path;
+        const std::string entry = test::get_bytes(entry_path());
+        EXPECT_EQ(exec_line_of(entry), c.exec);
+        EXPECT_EQ(validation_errors(entry_path()), "") << entry;
+        EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
+        ASSERT_EQ(user.shown.size(), 1u) << "a prompt for " << c.path;
+        EXPECT_EQ(user.shown[0].text,
+                  "This program (orrindale) will now run automatically at Windows Start-Up.");
+    }
+    // Made on the first write, private as the base directory rules ask.
+    EXPECT_EQ(fs::status(config / "autostart").permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+TEST_F(AutostartStore, DisablingRemovesTheEntryAndAnotherFolderBringsThePrompt)
+{
+    ASSERT_TRUE(auto_run.Enable_Auto_Run());
+    program.path = "/srv/moved/orrindale";
+    user.answer = BoxAnswer::Yes;
+    EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
+    ASSERT_EQ(user.shown.size(), 3u);
+    EXPECT_EQ(user.shown[1].kind, BoxKind::Warning);
+    EXPECT_NE(user.shown[1].text.find(
+                  " Old      = /opt/orrindale/orrindale\r\n Current = /srv/moved/orrindale\r\n"),
+              std::string::npos);
+    EXPECT_EQ(exec_line_of(test::get_bytes(entry_path())), "/srv/moved/orrindale");
+
+    EXPECT_TRUE(auto_run.Disable_Auto_Run());
+    EXPECT_FALSE(fs::exists(entry_path()));
+    EXPECT_FALSE(auto_run.Verify_Auto_Run_Path());
+    EXPECT_TRUE(auto_run.Disable_Auto_Run());
+    EXPECT_EQ(user.shown.back().text,
+              "This program (orrindale) will now no-longer run automatically at Windows Start-Up.");
+}
+
+TEST_F(AutostartStore, AnEntrySwitchedOffReadsAsNoneAndEnablingSwitchesItOnKeepingTheRest)
+{
+    fs::create_directory(config / "autostart");
+    test::put_bytes(entry_path(),
+                    "[Desktop Entry]\nType=Application\nName=Orrindale v1.0\nName[fr]=Orrindale\n"
+                    "Exec=/opt/orrindale/orrindale\nX-GNOME-Autostart-enabled=false\n");
+    EXPECT_FALSE(auto_run.Verify_Auto_Run_Path());
+    EXPECT_TRUE(user.shown.empty());
+
+    ASSERT_TRUE(auto_run.Enable_Auto_Run());
+    const std::string entry = test::get_bytes(entry_path());
+    EXPECT_NE(entry.find("Name[fr]=Orrindale\n"), std::string::npos);
+    EXPECT_NE(entry.find("X-GNOME-Autostart-enabled=true\n"), std::string::npos);
+    EXPECT_EQ(validation_errors(entry_path()), "");
+    EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
+}
+
+TEST_F(AutostartStore, AFileOfThatNameThatIsNoDesktopEntryIsAValueOfAnotherType)
+{
+    fs::create_directory(config / "autostart");
+    test::put_bytes(entry_path(), "#!/bin/sh\nexec /opt/orrindale/orrindale\n");
+    try {
+        auto_run.Verify_Auto_Run_Path();
+        ADD_FAILURE() << "no registry error";
+    } catch (const ERegistryException& e) {
+        EXPECT_STREQ(e.what(), "Invalid data type for 'orrindale'");
+    }
+    // Enabling replaces it with a real entry.
+    ASSERT_TRUE(auto_run.Enable_Auto_Run());
+    EXPECT_EQ(validation_errors(entry_path()), "");
+}
+
+TEST_F(AutostartStore, AnEntryThatCannotBeReplacedRaisesTheStoreError)
+{
+    fs::create_directory(config / "autostart");
+    test::put_bytes(entry_path(), "[Desktop Entry]\nType=Application\nName=O\nExec=/elsewhere/orrindale\n");
+    fs::permissions(entry_path(), fs::perms::owner_read);
+    try {
+        auto_run.Enable_Auto_Run();
+        ADD_FAILURE() << "no registry error";
+    } catch (const ERegistryException& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'orrindale'");
+    }
+    EXPECT_EQ(exec_line_of(test::get_bytes(entry_path())), "/elsewhere/orrindale");
+}
+
+// The write's box when the folder cannot be used; nothing is made.
+void expect_key_missing(AutoRun& auto_run, RecordingDialogs& user, const fs::path& config)
+{
+    user.shown.clear();
+    EXPECT_FALSE(auto_run.Enable_Auto_Run());
+    ASSERT_EQ(user.shown.size(), 1u);
+    EXPECT_EQ(user.shown[0].text, "Error: The specified Registry Key for this operation \r\n"
+                                  "does NOT exist on your PC.  \r\n"
+                                  "\r\n"
+                                  " Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+                                  " Error Item  = orrindale\r\n"
+                                  " Error Value = /opt/orrindale/orrindale\r\n"
+                                  "\r\n"
+                                  "Please contact the program's author.");
+    EXPECT_FALSE(fs::exists(config / "autostart"));
+}
+
+TEST_F(AutostartStore, NoConfigFolderOrAFileInItsPlaceIsTheMissingKey)
+{
+    fs::remove(config);
+    expect_key_missing(auto_run, user, config);
+    test::put_bytes(config.string(), "a file");
+    expect_key_missing(auto_run, user, config);
+}
+
+TEST_F(AutostartStore, AReadOnlyConfigFolderIsTheMissingKey)
+{
+    fs::permissions(config, fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access(config.c_str(), W_OK) == 0)
+        GTEST_SKIP() << "this user may write into read-only folders";
+    expect_key_missing(auto_run, user, config);
+}
+
+TEST_F(AutostartStore, ARelativeConfigHomeIsIgnoredForTheHomeFolder)
+{
+    ScopedEnv relative{"XDG_CONFIG_HOME", "relative/config"};
+    ScopedEnv home{"HOME", folder.path().string()};
+    fs::create_directory(folder.path() / ".config");
+    ASSERT_TRUE(auto_run.Enable_Auto_Run());
+    EXPECT_TRUE(fs::exists(folder.path() / ".config" / "autostart" / "orrindale.desktop"));
+}
+
+} // namespace
+} // namespace orr
