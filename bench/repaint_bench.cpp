@@ -7,7 +7,7 @@
 
 #include "app/qt/main_form1.h"
 #include "core/clock.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 
 namespace {
 

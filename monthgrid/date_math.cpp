@@ -6,17 +6,23 @@
 
 namespace orr {
 
+namespace {
+
+constexpr std::array<int, kMonthsPerYear> kCommonMonthLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+} // namespace
+
+int common_month_length(int month) { return kCommonMonthLengths[month - 1]; }
+
 int days_in_month(int year, int month)
 {
-    static constexpr std::array<int, kMonthsPerYear> lengths{31, 28, 31, 30, 31, 30,
-                                                             31, 31, 30, 31, 30, 31};
-    return lengths[month - 1] + (month == 2 && is_leap_year(year) ? 1 : 0);
+    return common_month_length(month) + (month == kFebruary && is_leap_year(year) ? 1 : 0);
 }
 
 bool is_valid_date(int year, int month, int day)
 {
-    return year >= kMinYear && year <= kMaxYear && month >= 1 && month <= kMonthsPerYear &&
-           day >= 1 && day <= days_in_month(year, month);
+    return year >= kMinYear && year <= kMaxYear && month >= 1 && month <= kMonthsPerYear && day >= 1 &&
+           day <= days_in_month(year, month);
 }
 
 CalendarDate encode_date(int year, int month, int day)

@@ -7,6 +7,7 @@ inline constexpr int kMinYear = 1;
 inline constexpr int kMaxYear = 9999;
 inline constexpr int kMonthsPerYear = 12;
 inline constexpr int kDaysPerWeek = 7;
+inline constexpr int kFebruary = 2; // the month that gains a day in a leap year
 
 struct CalendarDate {
     int year = 1;
@@ -16,12 +17,10 @@ struct CalendarDate {
 };
 
 // Remainders are signed, so negative years follow the same rule.
-constexpr bool is_leap_year(int year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+constexpr bool is_leap_year(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
-// month must be 1..12.
+// month must be 1..12 for both.
+int common_month_length(int month);
 int days_in_month(int year, int month);
 
 bool is_valid_date(int year, int month, int day);

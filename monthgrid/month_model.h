@@ -2,20 +2,23 @@
 // row 0 is the weekday heading, rows 1..6 hold the days.
 #pragma once
 
+#include <optional>
+
 #include "monthgrid/date_math.h"
+#include "monthgrid/grid_geometry.h"
 
 namespace orr {
 
-inline constexpr int kCalendarColumns = 7;
-inline constexpr int kCalendarRows = 7;
+inline constexpr int kMonthColumns = kDaysPerWeek;
+inline constexpr int kMonthHeadingRows = 1;
+inline constexpr int kMonthBodyRows = 6; // enough for a 31-day month starting on the last column
+inline constexpr int kMonthRows = kMonthHeadingRows + kMonthBodyRows;
 
-struct GridCell {
-    int col = 0;
-    int row = 0;
-    friend bool operator==(const GridCell&, const GridCell&) = default;
-};
-
+// The published index of each part: Year = 1, Month = 2, Day = 3.
 enum class DatePart { Year = 1, Month = 2, Day = 3 };
+
+// The part an index names, or nothing for any other index.
+std::optional<DatePart> date_part_at(int index);
 
 class MonthModel {
 public:
@@ -26,24 +29,26 @@ public:
     int start_of_week() const { return start_of_week_; }
     bool use_current_date() const { return use_current_date_; }
 
-    // Year, month or day for index 1, 2 or 3; -1 for any other index.
-    int date_part(int index) const;
+    int date_part(DatePart part) const;
 
-    // Applies one date part. Returns false when the value is ignored (not above 0,
-    // a month above 12, a day beyond the held month, an unknown index, or the
-    // present value). Throws EConvertError, leaving everything unchanged, when the
-    // result is no valid date. A change clears the follow-today flag.
-    bool set_date_part(int index, int value);
+    // Applies one date part; held_month_days is the length of the month held now.
+    // Returns false when the value is ignored (not above 0, a month above 12, a day
+    // beyond the held month, or the present value). Throws EConvertError, leaving
+    // everything unchanged, when the result is no valid date. A change clears the
+    // follow-today flag.
+    bool set_date_part(DatePart part, int value, int held_month_days);
 
     // Both return true when something changed and the layout must be rebuilt.
+    // The start of week is 0 = Sunday .. 6 = Saturday; other values wrap round.
     bool set_start_of_week(int day);
     bool set_use_current_date(bool use, CalendarDate today);
 
     // Recomputes where day 1 stands; returns the cell of the held day.
     GridCell rebuild();
 
-    // The day a body cell stands for, or 0 for a blank or heading cell.
-    int day_at(GridCell cell) const;
+    // The day a cell stands for, or 0 for a heading cell or a blank one
+    // (before day 1 or past held_month_days).
+    int day_at(GridCell cell, int held_month_days) const;
 
     // The weekday (0 = Sunday .. 6 = Saturday) a column shows.
     int weekday_of_column(int col) const;

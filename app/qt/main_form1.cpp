@@ -22,7 +22,7 @@
 #include "app/qt/qt_locale_names.h"
 #include "core/event_guard.h"
 #include "core/product.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 
 namespace {
 

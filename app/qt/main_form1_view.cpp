@@ -14,7 +14,7 @@
 #include "app/qt/always_on_top.h"
 #include "app/qt/main_form1.h"
 #include "app/qt/qt_locale_names.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 
 namespace {
 

@@ -8,7 +8,7 @@ namespace {
 
 GridAxis month_axis(int client, int line)
 {
-    return {7, 0, month_cell_extent(client, line), line, client};
+    return {7, 0, fitted_cell_extent(client, line, 7), line, client};
 }
 
 TEST(MonthCellSizing, DesignGridHasTheWorkedExampleGeometry)
@@ -20,12 +20,12 @@ TEST(MonthCellSizing, DesignGridHasTheWorkedExampleGeometry)
     EXPECT_EQ(y.cell, 14);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(x.start(i), i * 29);
-        EXPECT_EQ(x.end(i), i * 29 + 28);  // the vertical line lies right after
+        EXPECT_EQ(x.end(i), i * 29 + 28); // the vertical line lies right after
         EXPECT_EQ(y.start(i), i * 15);
     }
     EXPECT_EQ(x.full_visible_count(), 7);
-    EXPECT_EQ(x.boundary(), 203);  // strip 203..205
-    EXPECT_EQ(y.boundary(), 105);  // strip row 105
+    EXPECT_EQ(x.boundary(), 203); // strip 203..205
+    EXPECT_EQ(y.boundary(), 105); // strip row 105
 }
 
 TEST(MonthCellSizing, ExactFitLeavesNoStripAndPushesTheLastLineOut)
@@ -34,22 +34,22 @@ TEST(MonthCellSizing, ExactFitLeavesNoStripAndPushesTheLastLineOut)
     EXPECT_EQ(x.cell, 29);
     EXPECT_EQ(x.full_visible_count(), 7);
     EXPECT_EQ(x.boundary(), 210);
-    EXPECT_EQ(x.end(6), 209);  // the seventh line is just outside the client
+    EXPECT_EQ(x.end(6), 209); // the seventh line is just outside the client
 }
 
 TEST(MonthCellSizing, NoLinesSplitsTheClientIntoSevenths)
 {
-    EXPECT_EQ(month_cell_extent(206, 0), 29);
-    EXPECT_EQ(month_cell_extent(106, 0), 15);
+    EXPECT_EQ(fitted_cell_extent(206, 0, 7), 29);
+    EXPECT_EQ(fitted_cell_extent(106, 0, 7), 15);
     const GridAxis x = month_axis(206, 0);
     EXPECT_EQ(x.boundary(), 203);
 }
 
 TEST(MonthCellSizing, TinyClientGivesEmptyCellsWithoutFailing)
 {
-    EXPECT_EQ(month_cell_extent(12, 1), 0);
-    EXPECT_EQ(month_cell_extent(3, 1), 0);  // signed division truncates toward zero
-    EXPECT_EQ(month_cell_extent(0, 2), -1);
+    EXPECT_EQ(fitted_cell_extent(12, 1, 7), 0);
+    EXPECT_EQ(fitted_cell_extent(3, 1, 7), 0); // signed division truncates toward zero
+    EXPECT_EQ(fitted_cell_extent(0, 2, 7), -1);
     const GridAxis x = month_axis(3, 1);
     EXPECT_LE(x.full_visible_count(), 7);
 }
@@ -79,7 +79,7 @@ TEST(HitTesting, ALinePixelBelongsToTheCellBeforeIt)
 TEST(HitTesting, PartiallyVisibleCellsAreCountedOnlyWhenTheirLineFits)
 {
     const GridAxis x{7, 0, 30, 1, 200};
-    EXPECT_EQ(x.full_visible_count(), 6);  // 6 * 31 = 186 <= 201, 7 * 31 = 217 > 201
+    EXPECT_EQ(x.full_visible_count(), 6); // 6 * 31 = 186 <= 201, 7 * 31 = 217 > 201
     EXPECT_EQ(x.boundary(), 186);
 }
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "app/qt/main_form1.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 #include "test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "core/error.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 #include "test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 #include "test_support.h"
 
 namespace {
@@ -111,7 +111,7 @@ TEST_F(MonthGridPainting, ClickAddsAFocusRectangleThatGoesWithTheFocus)
 
 TEST_F(MonthGridPainting, SilverBodyDrawsGrayLines)
 {
-    grid->SetColor(QColor(0xC0, 0xC0, 0xC0));
+    grid->SetColor(orr::clSilver);
     EXPECT_EQ(at(28, 37), kGray);
     EXPECT_EQ(at(28, 7), kBlack);
 }

@@ -8,7 +8,7 @@
 
 #include "app/qt/glyphs.h"
 #include "app/qt/main_form1.h"
-#include "monthgrid/calendar.h"
+#include "monthgrid/qt/calendar.h"
 #include "test_support.h"
 
 namespace {

@@ -1,0 +1,75 @@
+// TCustomGrid for the Qt shell: a sunken frame around the shared grid base. It
+// hands the widget's events to the grid and paints it through a QPainter canvas.
+#pragma once
+
+#include <QFrame>
+#include <QRect>
+#include <functional>
+#include <memory>
+
+#include "monthgrid/grid_base.h"
+#include "monthgrid/qt/laid_out_texts.h"
+
+class TCustomGrid : public QFrame, private orr::GridHost {
+    Q_OBJECT
+
+public:
+    using Notify = std::function<void(TCustomGrid*)>;
+
+    explicit TCustomGrid(QWidget* owner = nullptr);
+    ~TCustomGrid() override;
+
+    // The shared grid behind the widget, where every rule lives.
+    orr::GridBase& Grid() { return *core_; }
+    const orr::GridBase& Grid() const { return *core_; }
+
+    int ColCount() const { return core_->ColCount(); }
+    int FixedCols() const { return core_->FixedCols(); }
+    void SetColCount(int count) { core_->SetColCount(count); }
+    void SetFixedCols(int count) { core_->SetFixedCols(count); }
+    void SetFixedRows(int count) { core_->SetFixedRows(count); }
+    int CellWidth() const { return core_->CellWidth(); }
+    int CellHeight() const { return core_->CellHeight(); }
+    void SetGridLineWidth(int width) { core_->SetGridLineWidth(width); }
+    void SetColor(orr::Colour colour) { core_->SetColor(colour); }
+    orr::GridCell CurrentCell() const { return core_->CurrentCell(); }
+    void MoveCurrentCell(int col, int row, bool move_anchor, bool show)
+    {
+        core_->MoveCurrentCell(col, row, move_anchor, show);
+    }
+    bool IsSelecting() const { return core_->IsSelecting(); }
+    bool IsActiveControl() const { return is_active_control(); }
+    // In client coordinates, inside the sunken edge.
+    QRect CellRect(int col, int row) const;
+
+    bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetTabStop(bool stop);
+
+    Notify OnClick;
+    Notify OnDblClick;
+
+protected:
+    TCustomGrid(QWidget* owner, std::unique_ptr<orr::GridBase> core);
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    orr::Point ClientPoint(QPointF widget_pos) const;
+
+    void invalidate(const orr::Rect& client_rect) override;
+    void invalidate_all() override;
+    void take_focus() override;
+    bool is_active_control() const override;
+
+    std::unique_ptr<orr::GridBase> core_;
+    LaidOutTexts texts_;
+};
