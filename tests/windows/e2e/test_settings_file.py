@@ -89,10 +89,18 @@ def maximised(x, exe, decor):
 def main():
     exe = Path(sys.argv[1])
     with WineSession() as x:
+        failures = []
         try:
             decor = first_start(x, exe)
-            hand_made_file(x, exe, decor)
-            maximised(x, exe, decor)
+            # The later scenarios stand on their own: each reports its fault.
+            for scenario in (hand_made_file, maximised):
+                try:
+                    scenario(x, exe, decor)
+                except E2EFailure as exc:
+                    failures.append(f"{scenario.__name__}: {exc}")
+                    for prog in x.programs:
+                        prog.stop()
+            check(not failures, "\n".join(failures))
         except E2EFailure:
             for prog in x.programs:
                 print(prog.output(), file=sys.stderr)

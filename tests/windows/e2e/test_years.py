@@ -1,8 +1,8 @@
 """orrindale.exe under Wine: the window comes up with the live clock as its
 exact caption, shows today's year with today's month label in red, moves two
 years on with two presses of Next Year (every label black) and comes back
-with Current Year. The year shown is read from the month grids: the column
-of each highlighted 1st."""
+with Current Year; the button row stands on the window's own colour. The
+year shown is read from the month grids: the column of each highlighted 1st."""
 
 import datetime
 import sys
@@ -45,6 +45,9 @@ def main():
             x.park_pointer()
             shot = wv.wait_for_year(win, today.year, "today's year again after Current Year", last)
             wv.check_month_labels(shot, today.month)
+            face, row = wv.face_colour(shot), wv.button_row_colour(shot)
+            check(row == face, f"the button row (GroupBox1) is filled with {row}, "
+                               f"the window with {face}")
             prog.check_running()
         except BaseException:
             if last[0] is not None:

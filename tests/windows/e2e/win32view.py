@@ -146,6 +146,20 @@ def check_month_labels(img, red_month, wx=1.0, hy=1.0):
             check(red == 0 and black >= 10, f"{name} should be black: {red} red, {black} black pixels")
 
 
+def face_colour(img):
+    """The window's own background, from the margin left of the month columns."""
+    return img.colours(0, 0, yv.COLUMNS[0], yv.GROUP_BOX[1]).most_common(1)[0][0]
+
+
+def button_row_colour(img):
+    """The most common colour inside GroupBox1 between the Next Year and the
+    Current Year buttons, at design size."""
+    gx, gy = yv.GROUP_BOX[:2]
+    left = yv.CONTROLS["Next_Year_SpeedButton"][0] + yv.CONTROLS["Next_Year_SpeedButton"][2] + 4
+    right = yv.CONTROLS["Current_Year_BitBtn"][0] - 4
+    return img.colours(left, gy + 13, right - left, 30).most_common(1)[0][0]
+
+
 def describe_year(img, year):
     seen, want = yv.day_one_columns(img), yv.expected_day_one_columns(year)
     wrong = [f"{yv.MONTHS[m]}: day 1 in column {seen[m]}, want {want[m]}"
