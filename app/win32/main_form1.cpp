@@ -279,11 +279,11 @@ bool TMainForm1::Command(int id)
     case kIdCurrentYear: handler = &orr::MainForm::Current_Year_BitBtnClick; break;
     case kIdExitButton: handler = &orr::MainForm::Exit_BitBtnClick; break;
     case kIdAlwaysOnTop: handler = &orr::MainForm::Always_On_Top_OptionClick; break;
+    case kIdAutoRun: handler = &orr::MainForm::Auto_Run_at_Windows_Startup_OptionClick; break;
     case kIdRestoreDefaults: handler = &orr::MainForm::Restore_Factory_Defaults_OptionClick; break;
     case kIdExit: handler = &orr::MainForm::ExitOptionClick; break;
     case kIdAbout: handler = &orr::MainForm::AboutOptionClick; break;
-    // Their commands come with the auto-run registration and the document viewer.
-    case kIdAutoRun:
+    // Their commands come with the document viewer.
     case kIdViewReadme:
     case kIdViewCatalog: return true;
     default: return false;
