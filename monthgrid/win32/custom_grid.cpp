@@ -1,0 +1,283 @@
+#include "monthgrid/win32/custom_grid.h"
+
+#include <optional>
+#include <windowsx.h>
+
+#include "core/error.h"
+#include "core/event_guard.h"
+#include "monthgrid/grid_painter.h"
+#include "monthgrid/win32/gdi_canvas.h"
+#include "monthgrid/win32/gdi_handles.h"
+
+namespace {
+
+constexpr const char* kClassName = "OrrindaleGrid";
+
+std::optional<orr::GridKey> grid_key(WPARAM key)
+{
+    switch (key) {
+    case VK_LEFT: return orr::GridKey::Left;
+    case VK_RIGHT: return orr::GridKey::Right;
+    case VK_UP: return orr::GridKey::Up;
+    case VK_DOWN: return orr::GridKey::Down;
+    case VK_HOME: return orr::GridKey::Home;
+    case VK_END: return orr::GridKey::End;
+    case VK_PRIOR: return orr::GridKey::PageUp;
+    case VK_NEXT: return orr::GridKey::PageDown;
+    default: return std::nullopt;
+    }
+}
+
+orr::Point client_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+bool key_down(int key) { return GetKeyState(key) < 0; }
+
+// Gives the mouse back when a gesture ends, also when an error ends it.
+class CaptureRelease {
+public:
+    explicit CaptureRelease(HWND window) : window_(window) {}
+    ~CaptureRelease()
+    {
+        if (GetCapture() == window_)
+            ReleaseCapture();
+    }
+    CaptureRelease(const CaptureRelease&) = delete;
+    CaptureRelease& operator=(const CaptureRelease&) = delete;
+
+private:
+    HWND window_;
+};
+
+} // namespace
+
+TCustomGrid::TCustomGrid(HWND parent, int control_id)
+    : TCustomGrid(parent, control_id, std::make_unique<orr::GridBase>())
+{}
+
+TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridBase> core)
+    : core_(std::move(core))
+{
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClass(instance);
+    core_->OnClick = [this] {
+        if (OnClick)
+            OnClick(this);
+    };
+    core_->OnDblClick = [this] {
+        if (OnDblClick)
+            OnDblClick(this);
+    };
+    core_->Attach(this);
+
+    // The border is fixed now: the sunken 3-D client edge, or a flat line without 3-D look.
+    const bool sunken = core_->Ctl3D();
+    const orr::Size size = core_->DefaultSize();
+    const HWND created = CreateWindowExA(
+        sunken ? WS_EX_CLIENTEDGE : 0, kClassName, "",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | (sunken ? 0 : WS_BORDER), 0, 0, size.width, size.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), instance, this);
+    if (!created)
+        throw orr::Error("Unable to create the month grid window");
+    // Cells fit the client from the first paint on, whether or not WM_SIZE came yet.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    core_->Resize(static_cast<std::uint16_t>(client.right), static_cast<std::uint16_t>(client.bottom));
+}
+
+TCustomGrid::~TCustomGrid()
+{
+    if (handle_)
+        DestroyWindow(handle_);
+    core_->Attach(nullptr);
+}
+
+void TCustomGrid::RegisterWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExA(instance, kClassName, &existing))
+        return;
+    WNDCLASSEXA window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.style = CS_DBLCLKS;
+    window_class.lpfnWndProc = &TCustomGrid::WindowProc;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    window_class.lpszClassName = kClassName;
+    if (!RegisterClassExA(&window_class))
+        throw orr::Error("Unable to register the month grid window class");
+}
+
+LRESULT CALLBACK TCustomGrid::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_NCCREATE) {
+        auto* grid = static_cast<TCustomGrid*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        grid->handle_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(grid));
+    }
+    auto* grid = reinterpret_cast<TCustomGrid*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!grid)
+        return DefWindowProcA(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        grid->handle_ = nullptr;
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+    LRESULT result = 0;
+    orr::guarded([&] { result = grid->HandleMessage(message, wparam, lparam); });
+    return result;
+}
+
+LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(handle_, &client);
+        PaintInto(reinterpret_cast<HDC>(wparam), client);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1; // painting covers every pixel; erasing first would flicker
+    case WM_SIZE: core_->Resize(LOWORD(lparam), HIWORD(lparam)); return 0;
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wparam);
+        if (LOWORD(lparam))
+            InvalidateRect(handle_, nullptr, FALSE);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+    case WM_LBUTTONDOWN: MouseDown(lparam, false); return 0;
+    case WM_LBUTTONDBLCLK: MouseDown(lparam, true); return 0;
+    case WM_MOUSEMOVE: core_->MouseMove(client_point(lparam)); return 0;
+    case WM_LBUTTONUP: MouseUp(lparam); return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse before the release could come.
+        if (reinterpret_cast<HWND>(lparam) != handle_)
+            core_->CancelGesture();
+        return 0;
+    case WM_KEYDOWN:
+        if (KeyDown(wparam))
+            return 0;
+        break;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS; // Tab and Enter stay with the dialog manager
+    case WM_MOUSEWHEEL: core_->Wheel(GET_WHEEL_DELTA_WPARAM(wparam)); return 0;
+    case WM_SETFOCUS:
+        active_control_ = true;
+        core_->FocusChanged();
+        return 0;
+    case WM_KILLFOCUS: LoseFocus(reinterpret_cast<HWND>(wparam)); return 0;
+    default: break;
+    }
+    return DefWindowProcA(handle_, message, wparam, lparam);
+}
+
+void TCustomGrid::Paint()
+{
+    const orr::win32::PaintScope paint(handle_);
+    PaintInto(paint.dc(), paint.area());
+}
+
+void TCustomGrid::PaintInto(HDC target, const RECT& area)
+{
+    RECT client{};
+    GetClientRect(handle_, &client);
+    if (IsRectEmpty(&area) || IsRectEmpty(&client))
+        return;
+    // Drawn off screen and copied once, so that nothing flickers.
+    const orr::win32::MemoryDc memory(target);
+    const orr::win32::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!memory.get() || !bitmap) {
+        DrawGrid(target, area);
+        return;
+    }
+    const orr::win32::Selection into_bitmap(memory.get(), bitmap.get());
+    DrawGrid(memory.get(), area);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.get(),
+           area.left, area.top, SRCCOPY);
+}
+
+void TCustomGrid::DrawGrid(HDC dc, const RECT& area)
+{
+    const HGDIOBJ font = font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT);
+    const orr::win32::Selection with_font(dc, font);
+    orr::win32::GdiGridCanvas canvas(dc);
+    const orr::Rect region{area.left, area.top, area.right, area.bottom};
+    orr::paint_grid(*core_, canvas, {&region, 1});
+}
+
+void TCustomGrid::MouseDown(LPARAM lparam, bool double_click)
+{
+    core_->MouseDown(client_point(lparam), double_click);
+    // Held outside the window, the button's release still comes here.
+    if (core_->IsSelecting())
+        SetCapture(handle_);
+}
+
+void TCustomGrid::MouseUp(LPARAM lparam)
+{
+    const CaptureRelease release(handle_);
+    core_->MouseUp(client_point(lparam));
+}
+
+bool TCustomGrid::KeyDown(WPARAM key)
+{
+    const auto grid = grid_key(key);
+    if (grid)
+        core_->KeyDown(*grid, key_down(VK_CONTROL));
+    return grid.has_value();
+}
+
+bool TCustomGrid::InOwnWindow(HWND other) const
+{
+    return other && GetAncestor(other, GA_ROOT) == GetAncestor(handle_, GA_ROOT);
+}
+
+void TCustomGrid::LoseFocus(HWND next)
+{
+    // Another control of the same window becomes the active one; focus that leaves
+    // the window (another program, a message box) leaves the grid active there.
+    if (InOwnWindow(next))
+        active_control_ = false;
+    core_->FocusChanged();
+}
+
+bool TCustomGrid::TabStop() const { return (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+void TCustomGrid::SetTabStop(bool stop)
+{
+    // Without a tab stop the grid still takes the focus when clicked.
+    const LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
+    SetWindowLongPtrA(handle_, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+}
+
+void TCustomGrid::invalidate(const orr::Rect& r)
+{
+    if (!handle_)
+        return;
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    InvalidateRect(handle_, &rect, FALSE);
+}
+
+void TCustomGrid::invalidate_all()
+{
+    if (handle_)
+        InvalidateRect(handle_, nullptr, FALSE);
+}
+
+void TCustomGrid::take_focus()
+{
+    if (handle_ && IsWindowEnabled(handle_))
+        SetFocus(handle_);
+}
+
+bool TCustomGrid::is_active_control() const
+{
+    if (!handle_)
+        return false;
+    const HWND focus = GetFocus();
+    if (focus == handle_)
+        return true;
+    if (InOwnWindow(focus))
+        return false;
+    return active_control_;
+}

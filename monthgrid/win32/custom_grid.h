@@ -1,0 +1,68 @@
+// TCustomGrid for the Win32 shell: a child window around the shared grid base. Its
+// window procedure hands each message to the grid and paints it through GDI.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+#include <memory>
+
+#include "monthgrid/grid_base.h"
+
+class TCustomGrid : private orr::GridHost {
+public:
+    using Notify = std::function<void(TCustomGrid*)>;
+
+    // A visible child window of the grid base's default size, with a sunken client
+    // edge. The owner sets its bounds (SetWindowPos, MoveWindow) and its font (WM_SETFONT).
+    TCustomGrid(HWND parent, int control_id);
+    virtual ~TCustomGrid();
+    TCustomGrid(const TCustomGrid&) = delete;
+    TCustomGrid& operator=(const TCustomGrid&) = delete;
+
+    HWND Handle() const { return handle_; }
+
+    // The shared grid behind the window, where every rule lives.
+    orr::GridBase& Grid() { return *core_; }
+    const orr::GridBase& Grid() const { return *core_; }
+
+    int CellWidth() const { return core_->CellWidth(); }
+    int CellHeight() const { return core_->CellHeight(); }
+    orr::GridCell CurrentCell() const { return core_->CurrentCell(); }
+    bool IsSelecting() const { return core_->IsSelecting(); }
+    bool IsActiveControl() const { return is_active_control(); }
+    bool TabStop() const;
+    void SetTabStop(bool stop);
+
+    Notify OnClick;
+    Notify OnDblClick;
+
+protected:
+    TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridBase> core);
+
+    // One case per message the grid answers; a derived grid adds its own first.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    void Paint();
+    void PaintInto(HDC target, const RECT& area);
+    void DrawGrid(HDC dc, const RECT& area);
+    void MouseDown(LPARAM lparam, bool double_click);
+    void MouseUp(LPARAM lparam);
+    bool KeyDown(WPARAM key);
+    void LoseFocus(HWND next);
+    bool InOwnWindow(HWND other) const;
+
+    void invalidate(const orr::Rect& client_rect) override;
+    void invalidate_all() override;
+    void take_focus() override;
+    bool is_active_control() const override;
+
+    std::unique_ptr<orr::GridBase> core_;
+    HWND handle_ = nullptr;
+    HFONT font_ = nullptr; // handed over by the owner, who deletes it
+    // The grid stays its window's active control while the focus is outside that window.
+    bool active_control_ = false;
+};
