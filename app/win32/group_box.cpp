@@ -16,6 +16,13 @@ LRESULT CALLBACK forward(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
         return SendMessageA(reinterpret_cast<HWND>(owner), message, wparam, lparam);
+    case WM_ERASEBKGND: {
+        // The button class paints no background of its own; the owner clips it out.
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
     case WM_NCDESTROY:
         RemoveWindowSubclass(window, &forward, kForwarding);
         break;

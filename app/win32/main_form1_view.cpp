@@ -22,6 +22,12 @@ BOOL CALLBACK add_monitor(HMONITOR, HDC, LPRECT area, LPARAM screens)
     return TRUE;
 }
 
+BOOL CALLBACK add_owned(HWND window, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
 UINT menu_id(orr::MenuOption option)
 {
     return option == orr::MenuOption::AlwaysOnTop ? kIdAlwaysOnTop : kIdAutoRun;
@@ -170,7 +176,16 @@ int TMainForm1::LauncherShowCommand() const
 
 void TMainForm1::SetTopmost(bool on)
 {
+    // Wine leaves a window out of the topmost band while it owns other windows (the
+    // hints, the hidden About window), so they are let go for the move and taken back.
+    std::vector<HWND> owned;
+    EnumThreadWindows(GetCurrentThreadId(), add_owned, reinterpret_cast<LPARAM>(&owned));
+    std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != handle_; });
+    for (HWND window : owned)
+        SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
     SetWindowPos(handle_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    for (HWND window : owned)
+        SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(handle_));
 }
 
 bool TMainForm1::Checked(orr::MenuOption option) const
