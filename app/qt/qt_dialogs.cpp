@@ -1,7 +1,10 @@
 #include "app/qt/qt_dialogs.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -23,6 +26,9 @@ orr::BoxAnswer QtDialogs::show(const orr::BoxRequest& box)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // No parent: the box is centred on the screen.
     QMessageBox message(icon_of(box.kind), QString::fromStdString(box.caption), text);
+    // Ctrl+C copies the box's text, as a Windows message box does.
+    QShortcut copy(QKeySequence::Copy, &message);
+    QObject::connect(&copy, &QShortcut::activated, [&text] { QGuiApplication::clipboard()->setText(text); });
     if (box.buttons == orr::BoxButtons::Ok) {
         message.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         message.exec();
