@@ -1,6 +1,6 @@
 #include "app/win32/glyph_button.h"
 
-#include "app/win32/gdi_objects.h"
+#include "monthgrid/win32/gdi_handles.h"
 
 namespace {
 
@@ -21,6 +21,22 @@ void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, co
     }
 }
 
+// A 32-bit top-down bitmap whose pixels this code can write directly.
+HBITMAP make_bitmap(HDC compatible, int width, int height, std::uint32_t*& bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(compatible, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    bits = static_cast<std::uint32_t*>(pixels);
+    return bitmap;
+}
+
 } // namespace
 
 void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
@@ -29,16 +45,19 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0)
         return;
-    MemoryBitmap canvas(target, width, height);
-    if (!canvas.bits())
+    std::uint32_t* bits = nullptr;
+    const orr::win32::MemoryDc memory(target);
+    const orr::win32::GdiObject<HBITMAP> bitmap(make_bitmap(target, width, height, bits));
+    if (!memory.get() || !bitmap || !bits)
         return;
-    HDC dc = canvas.dc();
+    const orr::win32::Selection canvas(memory.get(), bitmap.get());
+    HDC dc = memory.get();
     RECT face{0, 0, width, height};
     DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (look.pressed ? DFCS_PUSHED : 0));
 
     const int shift = look.pressed ? 1 : 0;
     SIZE text{0, 0};
-    SelectedObject font(dc, look.font ? look.font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    const orr::win32::Selection font(dc, look.font ? look.font : GetStockObject(DEFAULT_GUI_FONT));
     if (!look.caption.empty())
         GetTextExtentPoint32A(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &text);
     const int content = orr::kGlyphSize + (look.caption.empty() ? 0 : kGlyphTextGap + text.cx);
@@ -62,7 +81,7 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
         DrawFocusRect(dc, &focus);
     }
     GdiFlush();
-    put_glyph(canvas.bits(), width, height, glyph_left, glyph_top,
+    put_glyph(bits, width, height, glyph_left, glyph_top,
               look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph));
-    canvas.CopyTo(target, bounds.left, bounds.top);
+    BitBlt(target, bounds.left, bounds.top, width, height, dc, 0, 0, SRCCOPY);
 }

@@ -259,6 +259,12 @@ LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         KillTimer(handle_, kClockTimer);
         PostQuitMessage(0);
         return 0;
+    case WM_SETTINGCHANGE:
+        // Only top-level windows hear of changed regional settings; the grids read
+        // their weekday names again from it.
+        for (const auto& calendar : calendars_)
+            SendMessageA(calendar->Handle(), message, wparam, lparam);
+        break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lparam);
         SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -2,9 +2,9 @@
 
 #include <windowsx.h>
 
-#include "app/win32/gdi_objects.h"
 #include "app/win32/glyph_button.h"
 #include "core/event_guard.h"
+#include "monthgrid/win32/gdi_handles.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ void TSpeedButton::SetPressed(bool pressed)
 
 void TSpeedButton::Paint()
 {
-    PaintScope paint(handle_);
+    const orr::win32::PaintScope paint(handle_);
     RECT client;
     GetClientRect(handle_, &client);
     ButtonLook look;
