@@ -1,6 +1,8 @@
 // Desktop entry lines: the main group located once, its keys found by name.
 #include "platform/desktop_entry.h"
 
+#include <utility>
+
 namespace orr::platform {
 namespace {
 
@@ -116,7 +118,9 @@ std::optional<DesktopEntry> DesktopEntry::parse(std::string_view text)
 DesktopEntry DesktopEntry::empty()
 {
     DesktopEntry entry;
-    entry.lines_.emplace_back("[" + std::string(kMainGroup) + "]");
+    std::string header(1, '[');
+    header.append(kMainGroup).push_back(']');
+    entry.lines_.push_back(std::move(header));
     entry.group_end_ = 1;
     return entry;
 }
