@@ -1,17 +1,41 @@
-// TAboutBox: the About window with the product texts and the mail and web links.
+// TAboutBox on Qt: the modal About window with its product texts, animated logo,
+// quotation, free-resources figure and links. What the window does is
+// orr::AboutForm's; this class creates the widgets from the shared design and is its view.
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
+#include <QTimer>
+#include <array>
 
+#include "about/about_form.h"
+
+class OkButton;
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QPushButton;
+class StretchedPicture;
+class TGIFImage;
 
-class TAboutBox : public QDialog {
+class TAboutBox : public QDialog, public orr::AboutFormView, public orr::AboutForm {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    // Owned by the main window, so that it always lies above it.
+    explicit TAboutBox(QWidget* owner = nullptr);
 
+    QWidget* Widget(orr::about::Control control) const
+    {
+        return controls_[static_cast<std::size_t>(control)];
+    }
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    StretchedPicture* Vintrel_Logo_Banner_Image = nullptr;
+    QFrame* Bevel1 = nullptr;
+    TGIFImage* Vintrel_Logo_GIFImage = nullptr;
+    QLabel* Quote_From_Vintrel_Label = nullptr;
     QLabel* ProductName = nullptr;
     QLabel* Author_and_Date = nullptr;
     QLabel* Developed_using = nullptr;
@@ -19,6 +43,60 @@ public:
     QLabel* Software_Status = nullptr;
     QLabel* Comments = nullptr;
     QLabel* WEB_Page_Label = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Email_Address_Label = nullptr;
+    QLabel* WEB_Address_Label = nullptr;
     QPushButton* Email_Button = nullptr;
     QPushButton* WEB_Button = nullptr;
+    OkButton* OKButton = nullptr;
+    QFrame* Bevel3 = nullptr;
+    StretchedPicture* Badge_Logo = nullptr;
+    QLabel* Badge_Label = nullptr;
+    QTimer* Quote_Change_Timer = nullptr;
+    QTimer* Free_Resources_Timer = nullptr;
+
+    // The view.
+    void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
+    void SetLogoAnimate(bool on) override;
+    std::string Caption(orr::about::Control control) const override;
+    void SetCaption(orr::about::Control control, const std::string& caption) override;
+    void SetHint(orr::about::Control control, const std::string& hint) override;
+    void SetVisible(orr::about::Control control, bool visible) override;
+    int Top(orr::about::Control control) const override;
+    void SetTop(orr::about::Control control, int top) override;
+    void SetHandCursor(orr::about::Control control) override;
+    void SendToBack(orr::about::Control control) override;
+    void SetKeyPreview(bool on) override { key_preview_ = on; }
+    void HandToShell(const std::string& target) override;
+    void CloseWindow() override;
+
+public slots:
+    // Escape, and a close request from the window manager, close as OK does.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* Create(const orr::about::Design& design);
+    void CreateTimers();
+    QMargins FrameMargins() const;
+    void CentreOnScreen();
+    void WatchFirstFrame();
+    template <typename T>
+    T* As(orr::about::Control control) const
+    {
+        return static_cast<T*>(Widget(control));
+    }
+
+    std::array<QWidget*, orr::about::kControlCount> controls_{};
+    bool key_preview_ = false;
+    // The window manager's frame: known once it has framed the window, guessed before.
+    static constexpr int kFrameWatchTicks = 50;
+    QMargins frame_;
+    QMargins placed_with_;
+    QTimer frame_watch_;
+    int frame_watch_ticks_ = 0;
 };

@@ -1,0 +1,72 @@
+#include "about/about_form.h"
+
+#include "about/free_resources.h"
+#include "about/links.h"
+#include "core/clock.h"
+
+namespace orr {
+
+using about::Control;
+
+AboutForm::AboutForm(AboutFormView& view) : view_(view) {}
+
+void AboutForm::FormCreate() { picker_.Seed(clock().now()); }
+
+bool AboutForm::FormKeyDown(int key)
+{
+    if (key != kEscapeKey)
+        return false;
+    OKButtonClick();
+    return true;
+}
+
+void AboutForm::OKButtonClick()
+{
+    view_.SetTimerEnabled(AboutTimer::Quote_Change_Timer, false);
+    view_.SetTimerEnabled(AboutTimer::Free_Resources_Timer, false);
+    // Switching the animation off rewinds the logo to its first frame.
+    view_.SetLogoAnimate(false);
+    view_.CloseWindow();
+}
+
+void AboutForm::Quote_Change_TimerTimer()
+{
+    view_.SetCaption(Control::Quote_From_Vintrel_Label, kQuotations[picker_.Pick(kQuotations.size())]);
+}
+
+void AboutForm::Free_Resources_TimerTimer()
+{
+    view_.SetCaption(Control::Label4, free_resources_caption(Memory_Status()));
+}
+
+void AboutForm::Email_ButtonClick()
+{
+    Hand_To_Shell(mail_link(view_.Caption(Control::Email_Button), Executable_File_Name()));
+}
+
+void AboutForm::WEB_ButtonClick() { Hand_To_Shell(web_link(view_.Caption(Control::WEB_Button))); }
+
+AboutForm::ClickHandler AboutForm::OnClick(Control control)
+{
+    switch (control) {
+    case Control::OKButton: return &AboutForm::OKButtonClick;
+    case Control::Email_Address_Label:
+    case Control::Email_Button: return &AboutForm::Email_ButtonClick;
+    case Control::WEB_Address_Label:
+    case Control::Vintrel_Logo_Banner_Image:
+    case Control::Vintrel_Logo_GIFImage:
+    case Control::Badge_Logo:
+    case Control::Badge_Label:
+    case Control::WEB_Button: return &AboutForm::WEB_ButtonClick;
+    default: return nullptr;
+    }
+}
+
+void AboutForm::Hand_To_Shell(const std::string& target)
+{
+    // What the shell makes of it is not examined: a failure is silent, the window stays.
+    if (!target.empty())
+        view_.HandToShell(target);
+}
+
+} // namespace orr

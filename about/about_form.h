@@ -1,0 +1,51 @@
+// The About window's behaviour, once for both shells: the activation sequence, the
+// quotation and free-resources steps, the mail and web links and closing. It acts
+// on its window through a view.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "about/about_form_view.h"
+#include "about/quotations.h"
+#include "platform/executable_path.h"
+#include "platform/memory_status.h"
+
+namespace orr {
+
+class AboutForm {
+public:
+    static constexpr int kQuoteChangeIntervalMs = 10000;
+    static constexpr int kFreeResourcesIntervalMs = 500;
+    static constexpr int kEscapeKey = 27;
+    static constexpr const char* kEmailHint = "Click to send an E-Mail to Vintrel.";
+    static constexpr const char* kWebHint = "Click to visit Vintrel's WEB Page.";
+
+    explicit AboutForm(AboutFormView& view);
+
+    // Taken afresh at each use.
+    std::function<platform::MemoryStatus()> Memory_Status = [] { return platform::memory_status(); };
+    std::function<std::string()> Executable_File_Name = [] { return platform::executable_file_name(); };
+
+    void FormCreate();
+    void FormActivate();
+    // True when the key was handled (Escape).
+    bool FormKeyDown(int key);
+    void OKButtonClick();
+    void Email_ButtonClick();
+    void WEB_ButtonClick();
+    void Quote_Change_TimerTimer();
+    void Free_Resources_TimerTimer();
+
+    // The handler a click on a control runs; nullptr for a control without one.
+    using ClickHandler = void (AboutForm::*)();
+    static ClickHandler OnClick(about::Control control);
+
+private:
+    void Hand_To_Shell(const std::string& target);
+
+    AboutFormView& view_;
+    QuotationPicker picker_;
+};
+
+} // namespace orr
