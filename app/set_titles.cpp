@@ -14,10 +14,10 @@ const char* const kAuthorDate = "July 2002";
 const char* const kDevelopedUsing = "Developed in C++20 for Windows and Linux";
 const char* const kCopyright = "Copyright (C) 2002-";
 const char* const kSoftwareStatus = "Freeware";
-const char* const kComments = "A whole calendar year at a glance.";
-const char* const kWebPageLabel = "Orrindale on the web:";
-const char* const kEmailAddress = "orrindale@example.org";
-const char* const kWebAddress = "https://orrindale.example.org/";
+const char* const kComments = "Comments and suggestions :";
+const char* const kWebPageLabel = "Orrindale on the web :";
+const char* const kEmailAddress = "ask@orrindale.example";
+const char* const kWebAddress = "www.orrindale.example";
 
 std::string four_digit_year(int year)
 {

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form;
-    TAboutBox about_box;
+    TAboutBox about_box(&main_form);
     main_form.AboutBox = &about_box;
     main_form.show();
     const int result = application.exec();
