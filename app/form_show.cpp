@@ -41,9 +41,20 @@ void MainForm::FormShow()
     });
     run_step([this] { Record_Layout(); });
     run_step([this, &maximized] {
-        const WindowSettings settings = read_window_settings(Settings_File_Path());
-        view_.SetOuterBounds(
-            place_window({settings.left, settings.top, settings.width, settings.height}, view_.ScreenLayout()));
+        const StartUpSettings read = read_start_up_settings(Settings_File_Path());
+        const WindowSettings& settings = read.window;
+        const Bounds current = view_.OuterBounds();
+        const Bounds stored{settings.left, settings.top, read.width_stored ? settings.width : current.width,
+                            read.height_stored ? settings.height : current.height};
+        view_.SetOuterBounds(place_window(stored, view_.ScreenLayout()));
+        // Without a stored size the window takes the recorded design layout, whatever
+        // its frame.
+        const std::vector<std::string> record = view_.LayoutLines();
+        if (!record.empty() && (!read.width_stored || !read.height_stored)) {
+            const Bounds client = view_.ClientRect();
+            view_.SetClientSize(read.width_stored ? client.width : Get_Field(record.front(), " ", 1),
+                                read.height_stored ? client.height : Get_Field(record.front(), " ", 2));
+        }
         view_.SetChecked(MenuOption::AlwaysOnTop, settings.always_on_top);
         view_.SetChecked(MenuOption::AutoRun, settings.auto_run);
         maximized = settings.maximized;

@@ -11,27 +11,29 @@ struct Bounds {
     int width = 0;
     int height = 0;
 
-    bool intersects(const Bounds& other) const
-    {
-        return width > 0 && height > 0 && other.width > 0 && other.height > 0 && left < other.left + other.width &&
-               other.left < left + width && top < other.top + other.height && other.top < top + height;
-    }
     bool operator==(const Bounds&) const = default;
 };
 
-struct Screens {
-    std::vector<Bounds> screens;
-    Bounds primary_work_area;
-    int minimum_width = 0;  // the window's smallest outer size
-    int minimum_height = 0;
+struct Screen {
+    Bounds area;
+    Bounds work_area;  // without the panels and taskbars
 };
 
-// Offset from the primary screen's corner for a window that lay on no screen.
+struct Screens {
+    std::vector<Screen> screens;  // the primary first
+    int minimum_width = 0;        // the window's smallest outer size
+    int minimum_height = 0;
+    int title_height = 0;  // the frame's top edge, which holds the title bar
+};
+
+// Offset from the primary work area's corner for a window that lay on no screen.
 inline constexpr int kRecoveredOffset = 20;
 
-// The placement as stored, raised to the minimum where smaller; a placement that lies
-// wholly outside every screen (a monitor that is gone) moves onto the primary work area
-// at the default offset from its corner, keeping its size.
+// Where a stored placement goes: raised to the minimum size; moved onto the primary
+// work area at the default offset when it lies on no screen (a monitor that is gone);
+// then never larger than the work area of the screen it lands on, with its title bar
+// inside that work area so that it can always be moved. Values within those limits
+// stay as stored.
 Bounds place_window(Bounds outer, const Screens& layout);
 
 } // namespace orr

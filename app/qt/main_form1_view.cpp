@@ -103,20 +103,27 @@ void TMainForm1::SetClientSize(int width, int height)
     resize(width, height + menuBar()->sizeHint().height());
 }
 
-orr::Bounds TMainForm1::OuterBounds() const { return to_rect(frame_.OuterBounds()); }
+orr::Bounds TMainForm1::OuterBounds() const
+{
+    // Maximised or minimised, the place kept is the one the window returns to.
+    if (windowState() != Qt::WindowNoState && testAttribute(Qt::WA_Mapped))
+        return to_rect(normalGeometry().marginsAdded(frame_.Margins()));
+    return to_rect(frame_.OuterBounds());
+}
 
 void TMainForm1::SetOuterBounds(const orr::Bounds& outer) { frame_.SetOuterBounds(to_qrect(outer)); }
 
 orr::Screens TMainForm1::ScreenLayout() const
 {
     orr::Screens layout;
+    // Qt lists the primary screen first.
     for (const QScreen* screen : QGuiApplication::screens())
-        layout.screens.push_back(to_rect(screen->geometry()));
-    if (const QScreen* primary = QGuiApplication::primaryScreen())
-        layout.primary_work_area = to_rect(primary->availableGeometry());
-    const QSize minimum = minimumSize().grownBy(frame_.Margins());
+        layout.screens.push_back({to_rect(screen->geometry()), to_rect(screen->availableGeometry())});
+    const QMargins frame = frame_.Margins();
+    const QSize minimum = minimumSize().grownBy(frame);
     layout.minimum_width = minimum.width();
     layout.minimum_height = minimum.height();
+    layout.title_height = frame.top();
     return layout;
 }
 

@@ -2,26 +2,33 @@
 #include "app/settings/settings_file.h"
 
 #include "app/settings/settings_pass.h"
+#include "app/settings/stale_temporaries.h"
 #include "platform/executable_path.h"
 
 namespace orr {
 
 std::string settings_file_path() { return platform::executable_folder() + kSettingsFileName; }
 
-WindowSettings read_window_settings(const std::string& path) {
+StartUpSettings read_start_up_settings(const std::string& path) {
     const WindowSettings defaults;
-    WindowSettings s;
+    StartUpSettings read;
+    WindowSettings& s = read.window;
     SettingsReadPass pass(path);
     s.top = pass.read_integer(kSettingsSection, kKeyTop, defaults.top);
     s.left = pass.read_integer(kSettingsSection, kKeyLeft, defaults.left);
+    // A size is stored when its value reads as a number at all.
+    read.width_stored = pass.read_integer(kSettingsSection, kKeyWidth, 0) == pass.read_integer(kSettingsSection, kKeyWidth, 1);
     s.width = pass.read_integer(kSettingsSection, kKeyWidth, defaults.width);
+    read.height_stored = pass.read_integer(kSettingsSection, kKeyHeight, 0) == pass.read_integer(kSettingsSection, kKeyHeight, 1);
     s.height = pass.read_integer(kSettingsSection, kKeyHeight, defaults.height);
     s.always_on_top = pass.read_boolean(kSettingsSection, kKeyAlwaysOnTop, defaults.always_on_top);
     s.auto_run = pass.read_boolean(kSettingsSection, kKeyAutoRun, defaults.auto_run);
     s.maximized = pass.read_boolean(kSettingsSection, kKeyMaximized, defaults.maximized);
     pass.release();
-    return s;
+    return read;
 }
+
+WindowSettings read_window_settings(const std::string& path) { return read_start_up_settings(path).window; }
 
 void write_window_settings(const std::string& path, const WindowSettings& s) {
     SettingsWritePass pass(path);

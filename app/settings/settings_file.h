@@ -32,13 +32,23 @@ struct WindowSettings {
     bool operator==(const WindowSettings&) const = default;
 };
 
-// One reading pass, keys in the order the start-up sequence takes them: top, left,
+// What the start-up reads, with whether the file gave a size at all: without one the
+// window takes its design size rather than an outer size that fits no frame.
+struct StartUpSettings {
+    WindowSettings window;
+    bool width_stored = false;
+    bool height_stored = false;
+};
+
+// The start-up's reading: removes the temporary files that cut-short saves left, then
+// one reading pass, keys in the order the start-up sequence takes them: top, left,
 // width, height, always on top, auto run, maximised.
+StartUpSettings read_start_up_settings(const std::string& path);
 WindowSettings read_window_settings(const std::string& path);
 
 // One writing pass, keys in the order a new file lists them: maximised, top, left,
-// width, height, always on top, auto run. Raises ESettingsWriteError on a failed write;
-// the pass ends there.
+// width, height, always on top, auto run, put in place at once. Raises
+// ESettingsWriteError when the pass fails; the file is then left as it was.
 void write_window_settings(const std::string& path, const WindowSettings& settings);
 
 } // namespace orr

@@ -1,4 +1,6 @@
 // What the main window's behaviour asks of the Win32 window, answered with its controls.
+#include <algorithm>
+
 #include "about/win32/about_box.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/main_form1.h"
@@ -16,9 +18,13 @@ std::string text_of(HWND window)
 
 orr::Bounds bounds_of(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
-BOOL CALLBACK add_monitor(HMONITOR, HDC, LPRECT area, LPARAM screens)
+BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM screens)
 {
-    reinterpret_cast<std::vector<orr::Bounds>*>(screens)->push_back(bounds_of(*area));
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<orr::Screen>*>(screens)->push_back(
+            {bounds_of(info.rcMonitor), bounds_of(info.rcWork)});
     return TRUE;
 }
 
@@ -132,12 +138,17 @@ void TMainForm1::SetClientSize(int width, int height)
 
 orr::Bounds TMainForm1::OuterBounds() const
 {
-    // A minimised window stands far off the screen; its place is the one it returns to.
-    if (IsIconic(handle_)) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        if (GetWindowPlacement(handle_, &placement))
-            return bounds_of(placement.rcNormalPosition);
+    // Maximised or minimised, the place kept is the one the window returns to. The
+    // placement counts from the work area's corner, the window's bounds from the screen's.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if ((IsZoomed(handle_) || IsIconic(handle_)) && GetWindowPlacement(handle_, &placement)) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        OffsetRect(&placement.rcNormalPosition, monitor.rcWork.left - monitor.rcMonitor.left,
+                   monitor.rcWork.top - monitor.rcMonitor.top);
+        return bounds_of(placement.rcNormalPosition);
     }
     RECT outer;
     GetWindowRect(handle_, &outer);
@@ -153,13 +164,16 @@ orr::Screens TMainForm1::ScreenLayout() const
 {
     orr::Screens layout;
     EnumDisplayMonitors(nullptr, nullptr, add_monitor, reinterpret_cast<LPARAM>(&layout.screens));
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    layout.primary_work_area = bounds_of(work);
+    // The primary monitor is the one at the origin of the desktop.
+    std::stable_partition(layout.screens.begin(), layout.screens.end(),
+                          [](const orr::Screen& s) { return s.area.left == 0 && s.area.top == 0; });
     MINMAXINFO limits{};
     SendMessageA(handle_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     layout.minimum_width = limits.ptMinTrackSize.x;
     layout.minimum_height = limits.ptMinTrackSize.y;
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, Style(), FALSE, 0);
+    layout.title_height = -frame.top;
     return layout;
 }
 

@@ -65,7 +65,7 @@ public:
             components.push_back(c);
         components.push_back(std::nullopt); // Timer1
         label_colour.fill(kWindowTextColour);
-        screens = {{{0, 0, 1920, 1080}}, {0, 0, 1920, 1040}, 120, 80};
+        screens = {{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}}, 120, 80, 24};
     }
 
     // Logs a call; throws when it starts with fail_on, before anything changes.
@@ -163,7 +163,7 @@ public:
         if (command == kShowMaximized && !maximized) {
             normal = outer;
             maximized = true;
-            resize(screens.primary_work_area);
+            resize(screens.screens.front().work_area);
         } else if ((command == kShowRestore || command == kShowNormal) && maximized) {
             maximized = false;
             resize(normal);
