@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form;
+    dialogs.SetOwner(&main_form);
     TAboutBox about_box(&main_form);
     main_form.AboutBox = &about_box;
     main_form.show();

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 namespace {
@@ -18,14 +19,38 @@ QMessageBox::Icon icon_of(orr::BoxKind kind)
     return QMessageBox::NoIcon;
 }
 
+// A box transient for the main window, so it stays above it even when that window is
+// always on top, yet centred on the screen rather than over its owner.
+class OwnedMessageBox : public QMessageBox {
+public:
+    OwnedMessageBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
+        : QMessageBox(icon, caption, text, NoButton, owner)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // The box has its final size here, before it is mapped.
+        QMessageBox::showEvent(event);
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect placed(QPoint(), frameGeometry().size());
+            placed.moveCenter(screen->availableGeometry().center());
+            move(placed.topLeft());
+        }
+    }
+};
+
 } // namespace
 
 orr::BoxAnswer QtDialogs::show(const orr::BoxRequest& box)
 {
     QString text = QString::fromStdString(box.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    // No parent: the box is centred on the screen.
-    QMessageBox message(icon_of(box.kind), QString::fromStdString(box.caption), text);
+    OwnedMessageBox message(icon_of(box.kind), QString::fromStdString(box.caption), text, owner_);
+    // A file or folder name is shown as written, never read as markup.
+    message.setTextFormat(Qt::PlainText);
     // Ctrl+C copies the box's text, as a Windows message box does.
     QShortcut copy(QKeySequence::Copy, &message);
     QObject::connect(&copy, &QShortcut::activated, [&text] { QGuiApplication::clipboard()->setText(text); });
