@@ -7,28 +7,25 @@ namespace {
 // ones; 'M' (fuchsia) is the transparent key.
 using Rows = std::array<const char*, kGlyphSize>;
 
-constexpr Rows kLeftArrow{
-    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMkMMMMMM",
-    "MMMMMMMMkkMMMMMM", "MMMMMMMkkkMMMMMM", "MMMMMMkkkkMMMMMM", "MMMMMkkkkkMMMMMM",
-    "MMMMMMkkkkMMMMMM", "MMMMMMMkkkMMMMMM", "MMMMMMMMkkMMMMMM", "MMMMMMMMMkMMMMMM",
-    "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM"};
+constexpr Rows kLeftArrow{"MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMkMMMMMM",
+                          "MMMMMMMMkkMMMMMM", "MMMMMMMkkkMMMMMM", "MMMMMMkkkkMMMMMM", "MMMMMkkkkkMMMMMM",
+                          "MMMMMMkkkkMMMMMM", "MMMMMMMkkkMMMMMM", "MMMMMMMMkkMMMMMM", "MMMMMMMMMkMMMMMM",
+                          "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM", "MMMMMMMMMMMMMMMM"};
 
-constexpr Rows kCalendarPage{
-    "MMMMMMMMMMMMMMMM", "MMMkMMMMMMMMkMMM", "MkkkkkkkkkkkkkkM", "MkRRRRRRRRRRRRkM",
-    "MkRRRRRRRRRRRRkM", "MkkkkkkkkkkkkkkM", "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwdwwkM",
-    "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwBwwkM", "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwdwwkM",
-    "MkwwwwwwwwwwwwkM", "MkwdwdwdwwwwwwkM", "MkkkkkkkkkkkkkkM", "MMMMMMMMMMMMMMMM"};
+constexpr Rows kCalendarPage{"MMMMMMMMMMMMMMMM", "MMMkMMMMMMMMkMMM", "MkkkkkkkkkkkkkkM", "MkRRRRRRRRRRRRkM",
+                             "MkRRRRRRRRRRRRkM", "MkkkkkkkkkkkkkkM", "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwdwwkM",
+                             "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwBwwkM", "MkwwwwwwwwwwwwkM", "MkwdwdwdwdwdwwkM",
+                             "MkwwwwwwwwwwwwkM", "MkwdwdwdwwwwwwkM", "MkkkkkkkkkkkkkkM", "MMMMMMMMMMMMMMMM"};
 
-constexpr Rows kDoor{
-    "MMMMMMMMMMMMMMMM", "MMMkkkkkkkkkkMMM", "MMMkdddddddddkMM", "MMMkdrrrrrrrdkMM",
-    "MMMkdryyyyyrdkMM", "MMMkdryrrryrdkMM", "MMMkdryyyyyrdkMM", "MMMkdrrrrrrrdkMM",
-    "MMMkdrrrrrYYdkMM", "MMMkdrrrrrYYdkMM", "MMMkdryyyyyrdkMM", "MMMkdryrrryrdkMM",
-    "MMMkdryyyyyrdkMM", "MMMkdrrrrrrrdkMM", "MMkkkkkkkkkkkkkM", "MMMMMMMMMMMMMMMM"};
+constexpr Rows kDoor{"MMMMMMMMMMMMMMMM", "MMMkkkkkkkkkkMMM", "MMMkdddddddddkMM", "MMMkdrrrrrrrdkMM",
+                     "MMMkdryyyyyrdkMM", "MMMkdryrrryrdkMM", "MMMkdryyyyyrdkMM", "MMMkdrrrrrrrdkMM",
+                     "MMMkdrrrrrYYdkMM", "MMMkdrrrrrYYdkMM", "MMMkdryyyyyrdkMM", "MMMkdryrrryrdkMM",
+                     "MMMkdryyyyyrdkMM", "MMMkdrrrrrrrdkMM", "MMkkkkkkkkkkkkkM", "MMMMMMMMMMMMMMMM"};
 
 constexpr std::array<char, kGlyphColours> kKeys{'k', 'r', 'g', 'y', 'b', 'm', 'c', 's',
                                                 'd', 'R', 'G', 'Y', 'B', 'M', 'C', 'w'};
-constexpr std::uint8_t kGrey = 8;    // 'd'
-constexpr std::uint8_t kWhite = 15;  // 'w'
+constexpr std::uint8_t kGrey = 8;   // 'd'
+constexpr std::uint8_t kWhite = 15; // 'w'
 
 std::uint8_t index_of(char key)
 {
@@ -77,7 +74,7 @@ GlyphPixels glyph_pixels(Glyph glyph)
 {
     GlyphPixels pixels = blank();
     const Rows& rows = rows_of(glyph);
-    const bool mirrored = glyph == Glyph::RightArrow;  // the left arrowhead, mirrored
+    const bool mirrored = glyph == Glyph::RightArrow; // the left arrowhead, mirrored
     for (int y = 0; y < kGlyphSize; ++y) {
         for (int x = 0; x < kGlyphSize; ++x)
             pixels[y][mirrored ? kGlyphSize - 1 - x : x] = index_of(rows[y][x]);

@@ -16,7 +16,7 @@ inline constexpr int kGlyphColours = 16;
 extern const std::array<std::uint32_t, kGlyphColours> kGlyphPalette;
 inline constexpr int kTransparentIndex = 13;
 
-using GlyphPixels = std::array<std::array<std::uint8_t, kGlyphSize>, kGlyphSize>;  // [y][x]
+using GlyphPixels = std::array<std::array<std::uint8_t, kGlyphSize>, kGlyphSize>; // [y][x]
 
 GlyphPixels glyph_pixels(Glyph glyph);
 // Greyed the usual way: dark pixels in grey over a white copy one pixel down and to the

@@ -8,8 +8,8 @@ namespace orr {
 class LocaleNames {
 public:
     virtual ~LocaleNames() = default;
-    virtual std::string LongDayName(int weekday) const = 0;  // 1 = Sunday .. 7 = Saturday
-    virtual std::string LongMonthName(int month) const = 0;  // 1..12
+    virtual std::string LongDayName(int weekday) const = 0; // 1 = Sunday .. 7 = Saturday
+    virtual std::string LongMonthName(int month) const = 0; // 1..12
 };
 
 } // namespace orr

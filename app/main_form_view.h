@@ -41,7 +41,7 @@ public:
     virtual std::string YearText() const = 0;
     virtual void SetYearText(const std::string& text) = 0;
     virtual void SetCalendarDatePart(int month, DatePart part, int value) = 0;
-    virtual void SetLabelColour(int month, int colour) = 0;  // 0x00BBGGRR
+    virtual void SetLabelColour(int month, int colour) = 0; // 0x00BBGGRR
     virtual void SetYearButtonsEnabled(bool previous, bool next) = 0;
 
     // The owned components in creation order; nothing for a non-visual one.

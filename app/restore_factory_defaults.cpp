@@ -6,12 +6,11 @@
 namespace orr {
 namespace {
 
-const char* const kRestoreQuestion =
-    "The settings file will be deleted.\r\n"
-    "The window will return to its original position and size.\r\n"
-    "Always On Top will be switched off.\r\n"
-    "\r\n"
-    "Do you want to restore the factory defaults?";
+const char* const kRestoreQuestion = "The settings file will be deleted.\r\n"
+                                     "The window will return to its original position and size.\r\n"
+                                     "Always On Top will be switched off.\r\n"
+                                     "\r\n"
+                                     "Do you want to restore the factory defaults?";
 
 } // namespace
 

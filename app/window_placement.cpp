@@ -8,8 +8,10 @@ namespace {
 long long overlap(const Bounds& a, const Bounds& b)
 {
     // Stored sizes may be anything up to INT_MAX: the ends are summed in 64 bits.
-    const long long width = std::min(0LL + a.left + a.width, 0LL + b.left + b.width) - std::max(a.left, b.left);
-    const long long height = std::min(0LL + a.top + a.height, 0LL + b.top + b.height) - std::max(a.top, b.top);
+    const long long width = std::min(0LL + a.left + a.width, 0LL + b.left + b.width) -
+                            std::max(a.left, b.left);
+    const long long height = std::min(0LL + a.top + a.height, 0LL + b.top + b.height) -
+                             std::max(a.top, b.top);
     return width > 0 && height > 0 ? width * height : 0;
 }
 

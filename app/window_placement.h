@@ -16,14 +16,14 @@ struct Bounds {
 
 struct Screen {
     Bounds area;
-    Bounds work_area;  // without the panels and taskbars
+    Bounds work_area; // without the panels and taskbars
 };
 
 struct Screens {
-    std::vector<Screen> screens;  // the primary first
-    int minimum_width = 0;        // the window's smallest outer size
+    std::vector<Screen> screens; // the primary first
+    int minimum_width = 0;       // the window's smallest outer size
     int minimum_height = 0;
-    int title_height = 0;  // the frame's top edge, which holds the title bar
+    int title_height = 0; // the frame's top edge, which holds the title bar
 };
 
 // Offset from the primary work area's corner for a window that lay on no screen.

@@ -60,9 +60,6 @@ void MainForm::ColourLabelsFor(int year)
         view_.SetLabelColour(month, kPlainColour);
 }
 
-void MainForm::UpdateYearButtons(int year)
-{
-    view_.SetYearButtonsEnabled(year > kMinYear, year < kMaxYear);
-}
+void MainForm::UpdateYearButtons(int year) { view_.SetYearButtonsEnabled(year > kMinYear, year < kMaxYear); }
 
 } // namespace orr

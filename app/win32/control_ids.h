@@ -3,8 +3,8 @@
 #pragma once
 
 enum : int {
-    kIdFirstLabel = 100,     // Label1 .. Label12
-    kIdFirstCalendar = 200,  // Calendar1 .. Calendar12
+    kIdFirstLabel = 100,    // Label1 .. Label12
+    kIdFirstCalendar = 200, // Calendar1 .. Calendar12
     kIdGroupBox = 300,
     kIdLastYear,
     kIdYearEdit,

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -11,7 +10,7 @@
 
 struct FontSpec {
     std::string face;
-    int height = 0;  // negative: a character height in pixels
+    int height = 0; // negative: a character height in pixels
     bool bold = false;
     auto operator<=>(const FontSpec&) const = default;
 };

@@ -16,7 +16,7 @@ void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, co
             const int py = top + y;
             if (index == orr::kTransparentIndex || px < 0 || py < 0 || px >= width || py >= height)
                 continue;
-            bits[py * width + px] = orr::kGlyphPalette[index];  // 0x00RRGGBB is the DIB's own order
+            bits[py * width + px] = orr::kGlyphPalette[index]; // 0x00RRGGBB is the DIB's own order
         }
     }
 }

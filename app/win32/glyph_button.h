@@ -3,14 +3,13 @@
 #pragma once
 
 #include <windows.h>
-
 #include <string>
 
 #include "app/glyph_pixels.h"
 
 struct ButtonLook {
     orr::Glyph glyph = orr::Glyph::LeftArrow;
-    std::string caption;  // empty: the glyph alone, centred
+    std::string caption; // empty: the glyph alone, centred
     HFONT font = nullptr;
     bool pressed = false;
     bool enabled = true;

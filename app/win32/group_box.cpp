@@ -14,8 +14,7 @@ LRESULT CALLBACK forward(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_DRAWITEM:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        return SendMessageA(reinterpret_cast<HWND>(owner), message, wparam, lparam);
+    case WM_CTLCOLORBTN: return SendMessageA(reinterpret_cast<HWND>(owner), message, wparam, lparam);
     case WM_ERASEBKGND: {
         // The button class paints no background of its own; the owner clips it out.
         RECT client;
@@ -23,9 +22,7 @@ LRESULT CALLBACK forward(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, &forward, kForwarding);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(window, &forward, kForwarding); break;
     }
     return DefSubclassProc(window, message, wparam, lparam);
 }

@@ -71,8 +71,8 @@ std::optional<orr::ControlState> TMainForm1::Component(int index) const
     RECT r;
     GetWindowRect(component.window, &r);
     MapWindowPoints(nullptr, GetParent(component.window), reinterpret_cast<POINT*>(&r), 2);
-    return orr::ControlState{r.left,         r.right - r.left, r.top, r.bottom - r.top, component.font.height,
-                             component.name};
+    return orr::ControlState{r.left,           r.right - r.left,      r.top,
+                             r.bottom - r.top, component.font.height, component.name};
 }
 
 void TMainForm1::SetComponentBounds(int index, const orr::ControlBounds& bounds, int font_height)
@@ -102,8 +102,10 @@ std::vector<std::string> TMainForm1::LayoutLines() const
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
     for (LRESULT i = 0; i < count; ++i) {
-        std::string line(static_cast<std::size_t>(SendMessageA(Scaling_ListBox, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        const auto length = SendMessageA(Scaling_ListBox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+        std::string line(static_cast<std::size_t>(SendMessageA(Scaling_ListBox, LB_GETTEXTLEN, i, 0)) + 1,
+                         '\0');
+        const auto length = SendMessageA(Scaling_ListBox, LB_GETTEXT, i,
+                                         reinterpret_cast<LPARAM>(line.data()));
         line.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
         lines.push_back(std::move(line));
     }
@@ -157,7 +159,8 @@ orr::Bounds TMainForm1::OuterBounds() const
 
 void TMainForm1::SetOuterBounds(const orr::Bounds& outer)
 {
-    SetWindowPos(handle_, nullptr, outer.left, outer.top, outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle_, nullptr, outer.left, outer.top, outer.width, outer.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 orr::Screens TMainForm1::ScreenLayout() const
@@ -197,7 +200,8 @@ void TMainForm1::SetTopmost(bool on)
     std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != handle_; });
     for (HWND window : owned)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
-    SetWindowPos(handle_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(handle_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     for (HWND window : owned)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(handle_));
 }

@@ -17,7 +17,7 @@ void register_class()
     if (GetClassInfoA(instance, kClassName, &existing))
         return;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;  // replaced per window once it knows its object
+    wc.lpfnWndProc = DefWindowProcA; // replaced per window once it knows its object
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
@@ -30,8 +30,8 @@ TSpeedButton::TSpeedButton(HWND parent, int control_id, orr::Glyph glyph) : glyp
 {
     register_class();
     handle_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), GetModuleHandleA(nullptr),
-                              nullptr);
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)),
+                              GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TSpeedButton::WindowProc));
 }
@@ -57,14 +57,9 @@ LRESULT CALLBACK TSpeedButton::WindowProc(HWND window, UINT message, WPARAM wpar
 LRESULT TSpeedButton::Handle(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_ENABLE:
-        InvalidateRect(handle_, nullptr, FALSE);
-        return 0;
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_ENABLE: InvalidateRect(handle_, nullptr, FALSE); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         tracking_ = true;

@@ -23,6 +23,6 @@ private:
 
     HWND handle_ = nullptr;
     orr::Glyph glyph_;
-    bool tracking_ = false;  // the left button went down here and is still held
-    bool pressed_ = false;   // ... and the pointer is over the button
+    bool tracking_ = false; // the left button went down here and is still held
+    bool pressed_ = false;  // ... and the pointer is over the button
 };
