@@ -50,6 +50,7 @@ struct Font {
     int pixel_height = 0;       // character height
     bool bold = false;
     bool underline = false;
+    bool serif = false; // the family to fall back on where the face is missing
 };
 
 struct Design {
@@ -75,9 +76,9 @@ inline constexpr int kLinkColour = 0xFF0000; // 0x00BBGGRR: pure blue
 inline constexpr int kGlyphInset = 2;
 
 namespace detail {
-inline constexpr Font kTimes15{"Times New Roman", 15};
-inline constexpr Font kTimes15Bold{"Times New Roman", 15, true};
-inline constexpr Font kLinkFont{"Times New Roman", 16, true, true};
+inline constexpr Font kTimes15{"Times New Roman", 15, false, false, true};
+inline constexpr Font kTimes15Bold{"Times New Roman", 15, true, false, true};
+inline constexpr Font kLinkFont{"Times New Roman", 16, true, true, true};
 inline constexpr Font kButtonFont{"System", 13};
 } // namespace detail
 

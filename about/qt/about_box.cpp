@@ -35,6 +35,7 @@ QFont font_of(const orr::about::Font& spec)
     font.setPixelSize(spec.pixel_height);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);
+    font.setStyleHint(spec.serif ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 

@@ -1,15 +1,24 @@
 #include "about/win32/about_box.h"
 
+#include <commctrl.h>
+
+#include "about/win32/about_resources.h"
+#include "about/win32/gif_image.h"
+#include "about/win32/resource_bytes.h"
+#include "about/win32/wic_image.h"
 #include "core/event_guard.h"
+
+using orr::about::Control;
+using orr::about::Design;
+using orr::about::Kind;
 
 namespace {
 
 constexpr const char* kClassName = "TAboutBox";
-constexpr int kClientWidth = 591;
-constexpr int kClientHeight = 354;
-constexpr int kMargin = 16;
-constexpr int kLineHeight = 24;
-constexpr int kButtonHeight = 26;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+// Command identifiers of the buttons other than OK: this base plus the control's index.
+constexpr int kFirstButtonId = 1000;
 
 void register_class(HINSTANCE instance)
 {
@@ -17,7 +26,7 @@ void register_class(HINSTANCE instance)
     if (GetClassInfoA(instance, kClassName, &existing))
         return;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = DefWindowProcA; // replaced once the window knows its object
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -25,86 +34,208 @@ void register_class(HINSTANCE instance)
     RegisterClassA(&wc);
 }
 
-HWND child(HWND parent, const char* kind, DWORD style, int top, int height)
+// The screen DC, for measuring text, released on every path.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+POINT origin_of(orr::about::Parent parent)
 {
-    return CreateWindowExA(0, kind, "", WS_CHILD | WS_VISIBLE | style, kMargin, top, kClientWidth - 2 * kMargin,
-                           height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    switch (parent) {
+    case orr::about::Parent::GroupBox1:
+        return {orr::about::design(Control::GroupBox1).left, orr::about::design(Control::GroupBox1).top};
+    case orr::about::Parent::GroupBox2:
+        return {orr::about::design(Control::GroupBox2).left, orr::about::design(Control::GroupBox2).top};
+    default: return {0, 0};
+    }
 }
 
 } // namespace
 
-TAboutBox::TAboutBox(HWND owner) : owner_(owner)
+TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView&>(*this)), owner_(owner)
 {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     register_class(instance);
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT outer{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, style, FALSE, WS_EX_DLGMODALFRAME);
-    handle_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kClassName, "", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance, nullptr);
+    RECT outer{0, 0, orr::about::kClientWidth, orr::about::kClientHeight};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    handle_ = CreateWindowExA(kExStyle, kClassName, "", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance,
+                              nullptr);
     SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TAboutBox::WindowProc));
-
-    int top = kMargin;
-    auto label = [&] {
-        const HWND made = child(handle_, "STATIC", SS_LEFT | SS_NOPREFIX, top, kLineHeight);
-        top += kLineHeight;
-        return made;
-    };
-    auto button = [&] {
-        const HWND made = child(handle_, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, top, kButtonHeight);
-        top += kButtonHeight + 4;
-        return made;
-    };
-    ProductName = label();
-    Author_and_Date = label();
-    Developed_using = label();
-    Copyright = label();
-    Software_Status = label();
-    Comments = label();
-    WEB_Page_Label = label();
-    Email_Button = button();
-    WEB_Button = button();
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    for (HWND control : {ProductName, Author_and_Date, Developed_using, Copyright, Software_Status, Comments,
-                         WEB_Page_Label, Email_Button, WEB_Button})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
+                             instance, nullptr);
+    {
+        ScreenDc screen;
+        orr::win32::Selection font(screen.get(), Font(orr::about::kWindowFont));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(screen.get(), &metrics);
+        frame_top_ = metrics.tmHeight / 2;
+    }
+    for (const Design& design : orr::about::kDesign)
+        Create(design);
+    orr::guarded([this] { FormCreate(); });
 }
 
 TAboutBox::~TAboutBox()
 {
+    logo_.reset();
     if (IsWindow(handle_)) {
+        KillTimer(handle_, kQuoteTimer);
+        KillTimer(handle_, kFreeResourcesTimer);
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
         DestroyWindow(handle_);
     }
 }
 
+HFONT TAboutBox::Font(const orr::about::Font& spec)
+{
+    const FontKey key{spec.face, spec.pixel_height, spec.bold, spec.underline, spec.serif};
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        const HFONT font = CreateFontA(-spec.pixel_height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                       spec.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       VARIABLE_PITCH | (spec.serif ? FF_ROMAN : FF_SWISS), spec.face);
+        found = fonts_.emplace(key, orr::win32::GdiObject<HFONT>(font)).first;
+    }
+    return found->second.get();
+}
+
+void TAboutBox::Create(const Design& design)
+{
+    Item& it = item(design.id);
+    it.design = &design;
+    it.caption = design.caption;
+    it.hint = design.hint;
+    const POINT origin = origin_of(design.parent);
+    it.origin = origin;
+    it.bounds = {origin.x + design.left, origin.y + design.top, origin.x + design.left + design.width,
+                 origin.y + design.top + design.height};
+    it.font = Font(design.font.face ? design.font : orr::about::kWindowFont);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto child = [&](const char* kind, DWORD style, int id) {
+        const HWND made = CreateWindowExA(0, kind, design.caption, WS_CHILD | WS_VISIBLE | style,
+                                          it.bounds.left, it.bounds.top, design.width, design.height, handle_,
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                                          nullptr);
+        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(it.font), FALSE);
+        return made;
+    };
+    switch (design.kind) {
+    case Kind::Button:
+        it.window = child("BUTTON", BS_PUSHBUTTON, kFirstButtonId + static_cast<int>(design.id));
+        break;
+    case Kind::OkButton:
+        // The only control that takes the focus; Enter reaches it as the default IDOK.
+        it.window = child("BUTTON", BS_OWNERDRAW | WS_TABSTOP, IDOK);
+        break;
+    case Kind::GifImage:
+        logo_ = std::make_unique<TGIFImage>(handle_, it.bounds);
+        logo_->LoadFromData(orr::win32::resource_bytes(IDR_ABOUT_LOGO));
+        logo_->SetStretch(true);
+        logo_->SetOpaque(false);
+        logo_->SetLoop(false);
+        logo_->OnClick = [this, id = design.id] { (this->*OnClick(id))(); };
+        it.window = logo_->Handle();
+        break;
+    case Kind::Picture:
+        // Drawn at twice its size, the banner is scaled down smoothly once, here.
+        (design.id == Control::Badge_Logo ? badge_ : banner_) = orr::win32::scaled_image(
+            orr::win32::resource_bytes(design.id == Control::Badge_Logo ? IDR_ABOUT_BADGE : IDR_ABOUT_BANNER),
+            design.width, design.height);
+        break;
+    default: break;
+    }
+    if (design.style & orr::about::kAutoSize)
+        FitToText(it);
+    if (!it.window && design.parent == orr::about::Parent::GroupBox1)
+        order_.push_back(design.id);
+    UpdateHint(design.id);
+}
+
+void TAboutBox::FitToText(Item& label)
+{
+    ScreenDc screen;
+    orr::win32::Selection font(screen.get(), label.font);
+    RECT measured{0, 0, 0, 0};
+    DrawTextA(screen.get(), label.caption.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+    label.bounds.right = label.bounds.left + measured.right;
+    label.bounds.bottom = label.bounds.top + measured.bottom;
+}
+
+void TAboutBox::UpdateHint(Control control)
+{
+    const Item& it = item(control);
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = handle_;
+    tool.uFlags = TTF_SUBCLASS | (it.window ? TTF_IDISHWND : 0);
+    tool.uId = it.window ? reinterpret_cast<UINT_PTR>(it.window) : static_cast<UINT_PTR>(control) + 1;
+    SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (it.hint.empty() || !it.visible)
+        return;
+    tool.rect = it.bounds;
+    tool.lpszText = const_cast<char*>(it.hint.c_str());
+    SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void TAboutBox::SetTexts(const orr::AboutTexts& texts)
 {
     SetWindowTextA(handle_, texts.caption.c_str());
-    SetWindowTextA(ProductName, texts.product_name.c_str());
-    SetWindowTextA(Author_and_Date, texts.author_and_date.c_str());
-    SetWindowTextA(Developed_using, texts.developed_using.c_str());
-    SetWindowTextA(Copyright, texts.copyright.c_str());
-    SetWindowTextA(Software_Status, texts.software_status.c_str());
-    SetWindowTextA(Comments, texts.comments.c_str());
-    SetWindowTextA(WEB_Page_Label, texts.web_page_label.c_str());
-    SetWindowTextA(Email_Button, texts.email_button.c_str());
-    SetWindowTextA(WEB_Button, texts.web_button.c_str());
+    SetCaption(Control::ProductName, texts.product_name);
+    SetCaption(Control::Author_and_Date, texts.author_and_date);
+    SetCaption(Control::Developed_using, texts.developed_using);
+    SetCaption(Control::Copyright, texts.copyright);
+    SetCaption(Control::Software_Status, texts.software_status);
+    SetCaption(Control::Comments, texts.comments);
+    SetCaption(Control::WEB_Page_Label, texts.web_page_label);
+    SetCaption(Control::Email_Button, texts.email_button);
+    SetCaption(Control::WEB_Button, texts.web_button);
+}
+
+void TAboutBox::CentreOnScreen()
+{
+    RECT outer;
+    GetWindowRect(handle_, &outer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(owner_ ? owner_ : handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    const orr::about::Point corner = orr::about::centred(screen.left, screen.top, screen.right - screen.left,
+                                                         screen.bottom - screen.top, outer.right - outer.left,
+                                                         outer.bottom - outer.top);
+    SetWindowPos(handle_, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TAboutBox::ShowModal()
 {
-    // Centred on the screen at every showing.
-    RECT outer;
-    GetWindowRect(handle_, &outer);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    SetWindowPos(handle_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    if (IsWindowVisible(handle_))
+        return;
+    CentreOnScreen();
     closed_ = false;
     EnableWindow(owner_, FALSE);
     ShowWindow(handle_, SW_SHOW);
+    SetFocus(item(Control::OKButton).window);
+    orr::guarded([this] { FormActivate(); });
+    RunModalLoop();
+    // The owner comes back before the box hides, so the focus returns to it.
+    EnableWindow(owner_, TRUE);
+    ShowWindow(handle_, SW_HIDE);
+    SetActiveWindow(owner_);
+}
+
+void TAboutBox::RunModalLoop()
+{
     MSG message;
     while (!closed_) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -114,23 +245,106 @@ void TAboutBox::ShowModal()
                 PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        // Key preview: the window's key handler sees each key before the focused control.
+        if (key_preview_ && message.message == WM_KEYDOWN &&
+            (message.hwnd == handle_ || IsChild(handle_, message.hwnd))) {
+            bool handled = false;
+            orr::guarded([&] { handled = FormKeyDown(static_cast<int>(message.wParam)); });
+            if (handled)
+                continue;
+        }
         if (!IsDialogMessageA(handle_, &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
     }
-    // The owner comes back before the box hides, so the focus returns to it.
-    EnableWindow(owner_, TRUE);
-    ShowWindow(handle_, SW_HIDE);
-    SetActiveWindow(owner_);
 }
 
 LRESULT CALLBACK TAboutBox::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
     auto* self = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self && (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL))) {
-        self->closed_ = true;
+    return self ? self->Handle(message, wparam, lparam) : DefWindowProcA(window, message, wparam, lparam);
+}
+
+bool TAboutBox::Command(int id)
+{
+    // Enter (the default IDOK), Escape (IDCANCEL) and the OK button all close.
+    if (id == IDOK || id == IDCANCEL) {
+        orr::guarded([this] { OKButtonClick(); });
+        return true;
+    }
+    const int index = id - kFirstButtonId;
+    if (index < 0 || index >= static_cast<int>(orr::about::kControlCount))
+        return false;
+    const ClickHandler handler = OnClick(static_cast<Control>(index));
+    if (handler)
+        orr::guarded([this, handler] { (this->*handler)(); });
+    return handler != nullptr;
+}
+
+LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED && Command(LOWORD(wparam)))
+            return 0;
+        break;
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_TIMER:
+        if (wparam == kQuoteTimer)
+            orr::guarded([this] { Quote_Change_TimerTimer(); });
+        else if (wparam == kFreeResourcesTimer)
+            orr::guarded([this] { Free_Resources_TimerTimer(); });
+        return 0;
+    case WM_CLOSE: orr::guarded([this] { OKButtonClick(); }); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        orr::win32::PaintScope paint(handle_);
+        orr::win32::MemoryDc memory(paint.dc());
+        orr::win32::GdiObject<HBITMAP> buffer(
+            CreateCompatibleBitmap(paint.dc(), orr::about::kClientWidth, orr::about::kClientHeight));
+        orr::win32::Selection into(memory.get(), buffer.get());
+        PaintScene(memory.get());
+        BitBlt(paint.dc(), 0, 0, orr::about::kClientWidth, orr::about::kClientHeight, memory.get(), 0, 0,
+               SRCCOPY);
         return 0;
     }
-    return DefWindowProcA(window, message, wparam, lparam);
+    case WM_PRINTCLIENT: PaintScene(reinterpret_cast<HDC>(wparam)); return 0;
+    case WM_DRAWITEM: {
+        const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+        if (draw.CtlID != IDOK)
+            break;
+        ok_face_.Paint(draw, true);
+        return TRUE;
+    }
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wparam) == handle_ && LOWORD(lparam) == HTCLIENT) {
+            POINT at;
+            GetCursorPos(&at);
+            ScreenToClient(handle_, &at);
+            const Item* hit = GraphicAt(at);
+            if (hit && hit->hand) {
+                SetCursor(LoadCursorA(nullptr, IDC_HAND));
+                return TRUE;
+            }
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        pressed_ = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+        SetCapture(handle_);
+        return 0;
+    case WM_LBUTTONUP: {
+        const Item* pressed = pressed_;
+        pressed_ = nullptr;
+        ReleaseCapture();
+        // A click is a press and a release on the same control.
+        const Item* hit = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
+        if (hit && hit == pressed) {
+            if (const ClickHandler handler = OnClick(hit->design->id))
+                orr::guarded([this, handler] { (this->*handler)(); });
+        }
+        return 0;
+    }
+    }
+    return DefWindowProcA(handle_, message, wparam, lparam);
 }

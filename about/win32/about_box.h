@@ -1,15 +1,30 @@
-// TAboutBox on Win32: the About window with the product texts and the mail and web
-// links, created hidden at start and shown modally over the main window.
+// TAboutBox on Win32: the modal About window with its product texts, animated logo,
+// quotation, free-resources figure and links. What the window does is orr::AboutForm's;
+// this class builds the window from the shared design and is its view. Labels, bevels
+// and pictures are drawn by the window itself in one off-screen pass, as graphic
+// controls; the buttons and the logo are child windows.
 #pragma once
 
 #include <windows.h>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
+#include "about/about_form.h"
 #include "about/about_texts.h"
+#include "about/win32/ok_button.h"
+#include "monthgrid/win32/gdi_handles.h"
 
-class TAboutBox {
+class TGIFImage;
+
+class TAboutBox : public orr::AboutFormView, public orr::AboutForm {
 public:
+    // Owned by the main window, so that it always lies above it.
     explicit TAboutBox(HWND owner);
-    ~TAboutBox();
+    ~TAboutBox() override;
     TAboutBox(const TAboutBox&) = delete;
     TAboutBox& operator=(const TAboutBox&) = delete;
 
@@ -18,20 +33,75 @@ public:
     // Shows the window and returns when it is closed; the owner is disabled meanwhile.
     void ShowModal();
 
-    HWND ProductName = nullptr;
-    HWND Author_and_Date = nullptr;
-    HWND Developed_using = nullptr;
-    HWND Copyright = nullptr;
-    HWND Software_Status = nullptr;
-    HWND Comments = nullptr;
-    HWND WEB_Page_Label = nullptr;
-    HWND Email_Button = nullptr;
-    HWND WEB_Button = nullptr;
+    // A control's bounds in the window's client area.
+    RECT Bounds(orr::about::Control control) const { return item(control).bounds; }
+    TGIFImage& Vintrel_Logo_GIFImage() { return *logo_; }
+
+    // The view.
+    void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
+    void SetLogoAnimate(bool on) override;
+    std::string Caption(orr::about::Control control) const override;
+    void SetCaption(orr::about::Control control, const std::string& caption) override;
+    void SetHint(orr::about::Control control, const std::string& hint) override;
+    void SetVisible(orr::about::Control control, bool visible) override;
+    int Top(orr::about::Control control) const override;
+    void SetTop(orr::about::Control control, int top) override;
+    void SetHandCursor(orr::about::Control control) override;
+    void SendToBack(orr::about::Control control) override;
+    void SetKeyPreview(bool on) override { key_preview_ = on; }
+    void HandToShell(const std::string& target) override;
+    void CloseWindow() override { closed_ = true; }
 
 private:
+    // A control of the design: a child window, or a graphic control the window draws.
+    struct Item {
+        const orr::about::Design* design = nullptr;
+        RECT bounds{};  // client coordinates of the window
+        POINT origin{}; // of its parent, in the same coordinates
+        std::string caption;
+        std::string hint;
+        bool visible = true;
+        bool hand = false;
+        HWND window = nullptr;
+        HFONT font = nullptr;
+    };
+    using FontKey = std::tuple<std::string, int, bool, bool, bool>;
+    static constexpr UINT_PTR kQuoteTimer = 1;
+    static constexpr UINT_PTR kFreeResourcesTimer = 2;
+
+    Item& item(orr::about::Control control) { return items_[static_cast<std::size_t>(control)]; }
+    const Item& item(orr::about::Control control) const { return items_[static_cast<std::size_t>(control)]; }
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+    bool Command(int id);
+
+    void Create(const orr::about::Design& design);
+    HFONT Font(const orr::about::Font& spec);
+    void FitToText(Item& label);
+    void UpdateHint(orr::about::Control control);
+    void CentreOnScreen();
+    void RunModalLoop();
+
+    // Painting of the graphic controls and their hit-testing (about_box_paint.cpp).
+    void PaintScene(HDC dc) const;
+    void PaintGroup(HDC dc, orr::about::Control group) const;
+    void PaintItem(HDC dc, const Item& item) const;
+    const Item* GraphicAt(POINT point) const;
 
     HWND owner_;
     HWND handle_ = nullptr;
-    bool closed_ = false;
+    HWND hints_ = nullptr;
+    std::array<Item, orr::about::kControlCount> items_;
+    // GroupBox1's graphic controls, back to front; SendToBack reorders them.
+    std::vector<orr::about::Control> order_;
+    std::map<FontKey, orr::win32::GdiObject<HFONT>> fonts_;
+    std::unique_ptr<TGIFImage> logo_;
+    orr::win32::GdiObject<HBITMAP> banner_;
+    orr::win32::GdiObject<HBITMAP> badge_;
+    OkButtonFace ok_face_;
+    std::array<bool, 2> timers_{}; // enabled: the quotation timer, the free-resources timer
+    const Item* pressed_ = nullptr;
+    int frame_top_ = 0; // a caption-less group box's frame lies half a text line down
+    bool key_preview_ = false;
+    bool closed_ = true;
 };

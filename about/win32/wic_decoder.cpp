@@ -9,6 +9,7 @@
 #include <wrl/client.h>
 
 #include "about/gif_decoder.h"
+#include "about/win32/com_scope.h"
 
 namespace orr::gif {
 namespace {
@@ -17,22 +18,6 @@ using Microsoft::WRL::ComPtr;
 
 constexpr std::array<std::uint8_t, 11> kNetscape{'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
 constexpr std::uint8_t kLoopSubBlockId = 1;
-
-// COM for the length of one decoding; a thread set up otherwise already keeps its own.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 class Property {
 public:
@@ -141,7 +126,7 @@ std::optional<Frame> read_frame(IWICImagingFactory* factory, IWICBitmapDecoder* 
 
 Picture decode(std::span<const std::uint8_t> data)
 {
-    ComScope com;
+    win32::ComScope com;
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;

@@ -1,0 +1,63 @@
+// TGIFImage on Win32: a reusable child-window control that shows a GIF picture and
+// animates it. The picture, its frames and their timing are orr::gif::Animator's; this
+// window provides the frame timer and paints the composed canvas, over what lies
+// beneath it, in one copy.
+#pragma once
+
+#include <windows.h>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "about/gif_animator.h"
+#include "monthgrid/win32/gdi_handles.h"
+
+class TGIFImage : private orr::gif::FrameTimer {
+public:
+    TGIFImage(HWND parent, const RECT& bounds,
+              const orr::gif::TickClock& clock = orr::gif::steady_tick_clock());
+    ~TGIFImage() override;
+    TGIFImage(const TGIFImage&) = delete;
+    TGIFImage& operator=(const TGIFImage&) = delete;
+
+    HWND Handle() const { return handle_; }
+    // Data that is no GIF, or is damaged before its first frame, leaves it empty.
+    void LoadFromData(std::span<const std::uint8_t> data);
+
+    bool Animate() const { return animator_.Animate(); }
+    void SetAnimate(bool on) { animator_.SetAnimate(on); }
+    bool Loop() const { return animator_.Loop(); }
+    void SetLoop(bool on) { animator_.SetLoop(on); }
+    // Each frame scaled to the control's bounds, ignoring the aspect ratio.
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool on);
+    // Transparent pixels in the button-face colour instead of what lies beneath.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool on);
+    void SetHandCursor(bool on) { hand_ = on; }
+    const orr::gif::Animator& Animator() const { return animator_; }
+
+    // Runs when the control is clicked.
+    std::function<void()> OnClick;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+    void Paint(HDC target);
+    void CopyCanvas();
+
+    void StartFrameTimer(int interval_ms) override;
+    void StopFrameTimer() override;
+    void FrameChanged() override;
+
+    HWND parent_;
+    HWND handle_ = nullptr;
+    orr::gif::Animator animator_;
+    // The canvas as a premultiplied DIB, for AlphaBlend.
+    orr::win32::GdiObject<HBITMAP> frame_;
+    std::uint32_t* frame_bits_ = nullptr;
+    bool stretch_ = false;
+    bool opaque_ = false;
+    bool hand_ = false;
+    bool pressed_ = false;
+};

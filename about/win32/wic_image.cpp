@@ -1,0 +1,62 @@
+#include "about/win32/wic_image.h"
+
+#include <wincodec.h>
+#include <wrl/client.h>
+
+#include "about/win32/com_scope.h"
+
+namespace orr::win32 {
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+constexpr int kBytesPerPixel = 4;
+
+} // namespace
+
+GdiObject<HBITMAP> premultiplied_bitmap(int width, int height, void** bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+GdiObject<HBITMAP> scaled_image(std::span<const std::uint8_t> data, int width, int height)
+{
+    ComScope com;
+    ComPtr<IWICImagingFactory> factory;
+    ComPtr<IWICStream> stream;
+    ComPtr<IWICBitmapDecoder> decoder;
+    ComPtr<IWICBitmapFrameDecode> frame;
+    ComPtr<IWICBitmapScaler> scaler;
+    ComPtr<IWICFormatConverter> converter;
+    if (data.empty() || width <= 0 || height <= 0 ||
+        FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory))) ||
+        FAILED(factory->CreateStream(&stream)) ||
+        FAILED(
+            stream->InitializeFromMemory(const_cast<BYTE*>(data.data()), static_cast<DWORD>(data.size()))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                &decoder)) ||
+        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateBitmapScaler(&scaler)) ||
+        FAILED(scaler->Initialize(frame.Get(), width, height, WICBitmapInterpolationModeFant)) ||
+        FAILED(factory->CreateFormatConverter(&converter)) ||
+        FAILED(converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                     nullptr, 0.0, WICBitmapPaletteTypeCustom)))
+        return {};
+    void* bits = nullptr;
+    GdiObject<HBITMAP> bitmap = premultiplied_bitmap(width, height, &bits);
+    const UINT stride = static_cast<UINT>(width * kBytesPerPixel);
+    if (!bitmap || FAILED(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
+                                                static_cast<BYTE*>(bits))))
+        return {};
+    return bitmap;
+}
+
+} // namespace orr::win32
