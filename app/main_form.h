@@ -9,6 +9,7 @@
 #include "app/main_form_view.h"
 #include "app/settings/settings_file.h"
 #include "desktop/auto_run.h"
+#include "desktop/document_viewer.h"
 
 namespace orr {
 
@@ -31,6 +32,8 @@ public:
     std::function<bool()> Verify_Auto_Run_Path = [this] { return auto_run.Verify_Auto_Run_Path(); };
     // The settings file, taken afresh at each use.
     std::function<std::string()> Settings_File_Path = [] { return settings_file_path(); };
+    // The readme and the catalogue beside the executable, in the desktop's text editor.
+    DocumentViewer document_viewer;
 
     // Stored by the current-year command; 0 until it first runs.
     int Current_Year = 0;
@@ -45,6 +48,8 @@ public:
     void Always_On_Top_OptionClick();
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults_OptionClick();
+    void View_Readme_file_OptionClick();
+    void View_Shareware_Catalog_OptionClick();
     void AboutOptionClick();
     void ExitOptionClick();
     void Exit_BitBtnClick();

@@ -71,6 +71,8 @@ public:
     virtual void SetHint(const std::string& hint) = 0;
     virtual void SetAboutTexts(const AboutTexts& texts) = 0;
     virtual void ShowAbout() = 0;
+    // The current caption of the About window's ProductName label.
+    virtual std::string AboutProductName() const = 0;
     virtual void Close() = 0;
 };
 

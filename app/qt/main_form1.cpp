@@ -112,10 +112,10 @@ void TMainForm1::CreateMenu()
 
     HelpMenu = Own(bar->addMenu(QStringLiteral("&Help")));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    // Their commands come with the document viewer.
-    View_Readme_file_Option = AddItem(HelpMenu, "View_Readme_file_Option", "&View Readme file", false, nullptr);
-    View_Shareware_Catalog_Option =
-        AddItem(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog", false, nullptr);
+    View_Readme_file_Option = AddItem(HelpMenu, "View_Readme_file_Option", "&View Readme file", false,
+                                      &orr::MainForm::View_Readme_file_OptionClick);
+    View_Shareware_Catalog_Option = AddItem(HelpMenu, "View_Shareware_Catalog_Option", "View &Shareware Catalog",
+                                            false, &orr::MainForm::View_Shareware_Catalog_OptionClick);
     N1 = Own(HelpMenu->addSeparator());
     N1->setObjectName(QStringLiteral("N1"));
     AboutOption = AddItem(HelpMenu, "AboutOption", "&About", false, &orr::MainForm::AboutOptionClick);

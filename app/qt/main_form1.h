@@ -94,6 +94,7 @@ public:
     void SetHint(const std::string& hint) override { setToolTip(QString::fromStdString(hint)); }
     void SetAboutTexts(const orr::AboutTexts& texts) override;
     void ShowAbout() override;
+    std::string AboutProductName() const override;
     void Close() override { close(); }
     std::string LongDayName(int weekday) const override;
     std::string LongMonthName(int month) const override;

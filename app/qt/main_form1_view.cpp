@@ -189,6 +189,11 @@ void TMainForm1::ShowAbout()
         AboutBox->exec();
 }
 
+std::string TMainForm1::AboutProductName() const
+{
+    return AboutBox ? AboutBox->ProductName->text().toStdString() : std::string();
+}
+
 std::string TMainForm1::LongDayName(int weekday) const { return QtLocaleNames().LongDayName(weekday); }
 
 std::string TMainForm1::LongMonthName(int month) const { return QtLocaleNames().LongMonthName(month); }

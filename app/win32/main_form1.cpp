@@ -289,9 +289,8 @@ bool TMainForm1::Command(int id)
     case kIdRestoreDefaults: handler = &orr::MainForm::Restore_Factory_Defaults_OptionClick; break;
     case kIdExit: handler = &orr::MainForm::ExitOptionClick; break;
     case kIdAbout: handler = &orr::MainForm::AboutOptionClick; break;
-    // Their commands come with the document viewer.
-    case kIdViewReadme:
-    case kIdViewCatalog: return true;
+    case kIdViewReadme: handler = &orr::MainForm::View_Readme_file_OptionClick; break;
+    case kIdViewCatalog: handler = &orr::MainForm::View_Shareware_Catalog_OptionClick; break;
     default: return false;
     }
     orr::guarded([this, handler] { (this->*handler)(); });

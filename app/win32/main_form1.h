@@ -70,6 +70,7 @@ public:
     void SetHint(const std::string& hint) override { hint_ = hint; }
     void SetAboutTexts(const orr::AboutTexts& texts) override;
     void ShowAbout() override;
+    std::string AboutProductName() const override;
     void Close() override;
     std::string LongDayName(int weekday) const override;
     std::string LongMonthName(int month) const override;

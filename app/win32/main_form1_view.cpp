@@ -252,3 +252,8 @@ std::string TMainForm1::LongMonthName(int month) const
     const LCTYPE item = LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1);
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
 }
+
+std::string TMainForm1::AboutProductName() const
+{
+    return AboutBox ? AboutBox->Caption(orr::about::Control::ProductName) : std::string();
+}

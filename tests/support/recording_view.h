@@ -198,6 +198,7 @@ public:
         about = texts;
     }
     void ShowAbout() override { record("ShowAbout"); }
+    std::string AboutProductName() const override { return about.product_name; }
     void Close() override { record("Close"); }
 
     std::string LongDayName(int weekday) const override
