@@ -11,8 +11,8 @@ namespace orr::gif {
 inline constexpr std::size_t kMaxFrames = 256;
 // Bounds that keep damaged or hostile data from taking all memory: the canvas, and
 // the pixels of all frames together (frames beyond it are ignored, as beyond the 256th).
-inline constexpr std::int64_t kMaxCanvasPixels = std::int64_t{4096} * 4096;
-inline constexpr std::int64_t kMaxDecodedPixels = std::int64_t{32} * 1024 * 1024;
+inline constexpr std::int64_t kMaxCanvasPixels = std::int64_t{2048} * 2048;
+inline constexpr std::int64_t kMaxDecodedPixels = std::int64_t{16} * 1024 * 1024;
 inline constexpr int kCentisecondMs = 10;
 inline constexpr int kNoTransparency = -1;
 

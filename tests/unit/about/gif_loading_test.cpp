@@ -110,6 +110,15 @@ TEST(GifLoading, DataThatDoesNotStartWithGifLeavesItEmpty)
     EXPECT_TRUE(load(just_signature).empty());
 }
 
+TEST(GifLoading, AScreenTooLargeForTheLogoIsNoPicture)
+{
+    EXPECT_TRUE(load_spec(GifSpec{3000, 3000, kPalette, 0, {solid(0, 0, 2, 2, 1)}}).empty());
+    // A screen of no size takes the frames' extent.
+    const Picture picture = load_spec(GifSpec{0, 0, kPalette, 0, {solid(3, 2, 2, 2, 1)}});
+    EXPECT_EQ(picture.width, 5);
+    EXPECT_EQ(picture.height, 4);
+}
+
 TEST(GifLoading, DamagedOrTruncatedDataNeverCrashes)
 {
     GifSpec spec{8, 8, kPalette, 5, {}};
