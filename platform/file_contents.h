@@ -1,6 +1,8 @@
 // Reading a whole file and replacing it so that no reader ever sees it half written.
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string>
 
 namespace orr::platform {
@@ -9,14 +11,19 @@ enum class ReadStatus {
     Ok,
     Missing,  // neither the file nor, possibly, its folder is there
     Failed,   // it is there but could not be read (a folder, no access, held)
+    TooLarge, // it holds more than the reader's limit; nothing of it is kept
 };
+
+inline constexpr std::size_t kNoSizeLimit = std::numeric_limits<std::size_t>::max();
 
 struct FileRead {
     ReadStatus status = ReadStatus::Missing;
     std::string bytes;
 };
 
-FileRead read_file(const std::string& path);
+// Reading stops once more than max_bytes came (a device without end, a runaway file).
+// On Windows a file that a writer holds for a moment is waited for briefly.
+FileRead read_file(const std::string& path, std::size_t max_bytes = kNoSizeLimit);
 
 // Writes the bytes to a new temporary file in the same folder, flushes it to disk and
 // renames it over the target in one step. On any failure the target is left exactly

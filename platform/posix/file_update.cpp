@@ -1,0 +1,297 @@
+// A locked read-modify-write on Linux: flock and an open-file-description record lock
+// on the file itself; the new bytes go through a temporary file and a rename, or into
+// the file itself where a rename would not keep the file as it is.
+#include "platform/file_update.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/posix/file_io.h"
+#include "platform/temporary_name.h"
+
+namespace orr::platform {
+
+namespace {
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+constexpr mode_t kPermissionBits = 07777;
+constexpr mode_t kNewFileMode = 0666;   // narrowed by the umask
+constexpr mode_t kTemporaryMode = 0600; // until it carries the target's owner and mode
+constexpr int kMaxLinkHops = 40;        // the kernel's own limit
+constexpr int kMaxNameAttempts = 100;
+constexpr auto kLockRetry = std::chrono::milliseconds(10);
+constexpr std::size_t kReadChunk = 65536;
+
+using Clock = std::chrono::steady_clock;
+
+bool same_file(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool lock_refused(int error_number)
+{
+    return error_number == EWOULDBLOCK || error_number == EAGAIN || error_number == EACCES;
+}
+
+// Both kinds of lock, so that a holder of either kind is seen. A file system without
+// locks refuses with other codes; such a file is written unlocked.
+bool try_lock(int fd)
+{
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && lock_refused(errno))
+        return false;
+    struct flock record {};
+    record.l_type = F_WRLCK;
+    record.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_SETLK, &record) != 0 && lock_refused(errno)) {
+        ::flock(fd, LOCK_UN);
+        return false;
+    }
+    return true;
+}
+
+std::string read_link(const std::string& path)
+{
+    std::vector<char> buffer(256);
+    for (;;) {
+        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (n < 0)
+            return {};
+        if (static_cast<std::size_t>(n) < buffer.size())
+            return std::string(buffer.data(), static_cast<std::size_t>(n));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// Removes a temporary file unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string name) : name_(std::move(name)) {}
+    ~TemporaryFile()
+    {
+        if (!name_.empty())
+            ::unlink(name_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& name() const { return name_; }
+    void keep() { name_.clear(); }
+
+private:
+    std::string name_;
+};
+
+enum class Attempt { Ready, Held, Again, Failed };
+enum class Written { Done, Refused, Failed };
+
+} // namespace
+
+struct FileUpdate::State {
+    std::string path;
+    Descriptor fd;
+    struct stat opened {};
+    bool created = false;
+    bool ready = false;
+    std::string bytes;
+
+    Attempt open_and_lock();
+    bool read(std::size_t max_bytes);
+    Written replace_beside(const std::string& new_bytes);
+    bool rewrite_in_place(const std::string& new_bytes);
+    void let_go();
+};
+
+std::string update_target(const std::string& path)
+{
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        const std::string target = read_link(current);
+        if (target.empty())
+            return current;
+        current = target.front() == '/' ? target : folder_of(current) + "/" + target;
+    }
+    return current; // a loop of links: the open fails on it
+}
+
+Attempt FileUpdate::State::open_and_lock()
+{
+    struct stat existing {};
+    // A device or a fifo is never opened: opening one can block or have effects.
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
+        return Attempt::Failed;
+
+    // Created only when missing: O_CREAT on another user's file in a sticky folder is
+    // refused even where the file itself may be written.
+    Descriptor file(::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    bool made = false;
+    if (!file.valid() && errno == ENOENT) {
+        file = Descriptor(
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, kNewFileMode));
+        if (!file.valid() && errno == EEXIST)
+            return Attempt::Again;
+        made = file.valid();
+    }
+    if (!file.valid())
+        return Attempt::Failed;
+
+    struct stat info {};
+    // A read-only file stays unwritten even for a user whom the system would let write it.
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        (!made && (info.st_mode & kWriteBits) == 0)) {
+        if (made)
+            ::unlink(path.c_str());
+        return Attempt::Failed;
+    }
+    if (!try_lock(file.get()))
+        return Attempt::Held;
+    // The holder we waited for may have renamed a new file over this one, or removed it.
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !same_file(named, info))
+        return Attempt::Again;
+
+    fd = std::move(file);
+    opened = info;
+    created = made;
+    return Attempt::Ready;
+}
+
+bool FileUpdate::State::read(std::size_t max_bytes)
+{
+    if (static_cast<std::size_t>(opened.st_size) > max_bytes)
+        return false;
+    std::vector<char> chunk(kReadChunk);
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        bytes.append(chunk.data(), static_cast<std::size_t>(n));
+        if (bytes.size() > max_bytes)
+            return false;
+    }
+}
+
+Written FileUpdate::State::replace_beside(const std::string& new_bytes)
+{
+    Descriptor temp;
+    std::string name;
+    for (int attempt = 0; attempt < kMaxNameAttempts && !temp.valid(); ++attempt) {
+        name = next_temporary_name(path);
+        temp = Descriptor(
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kTemporaryMode));
+        if (!temp.valid() && errno != EEXIST)
+            return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::Refused : Written::Failed;
+    }
+    if (!temp.valid())
+        return Written::Failed;
+    TemporaryFile guard(name);
+
+    // The new file must be the old one's equal in owner and mode, or it is not used.
+    const mode_t mode = opened.st_mode & kPermissionBits;
+    struct stat made {};
+    if (::fstat(temp.get(), &made) != 0)
+        return Written::Failed;
+    if ((made.st_uid != opened.st_uid || made.st_gid != opened.st_gid) &&
+        ::fchown(temp.get(), opened.st_uid, opened.st_gid) != 0) {
+        return Written::Refused;
+    }
+    if (::fchmod(temp.get(), mode) != 0 || ::fstat(temp.get(), &made) != 0 || made.st_uid != opened.st_uid ||
+        made.st_gid != opened.st_gid || (made.st_mode & kPermissionBits) != mode) {
+        return Written::Refused;
+    }
+
+    if (!write_all(temp.get(), new_bytes) || ::fsync(temp.get()) != 0 || !temp.close())
+        return Written::Failed;
+    // A sticky folder refuses to rename over a file of another user.
+    if (::rename(guard.name().c_str(), path.c_str()) != 0)
+        return (errno == EPERM || errno == EACCES || errno == EBUSY) ? Written::Refused : Written::Failed;
+    guard.keep();
+    sync_folder(folder_of(path));
+    return Written::Done;
+}
+
+bool FileUpdate::State::rewrite_in_place(const std::string& new_bytes)
+{
+    const auto new_size = static_cast<off_t>(new_bytes.size());
+    if (new_size > opened.st_size) {
+        // The room is taken first, so that a full disk fails before an old byte is overwritten.
+        const int rc = ::posix_fallocate(fd.get(), opened.st_size, new_size - opened.st_size);
+        if (rc == ENOSPC || rc == EFBIG || rc == EDQUOT)
+            return false;
+    }
+    return write_all(fd.get(), new_bytes, 0) && ::ftruncate(fd.get(), new_size) == 0 &&
+           ::fsync(fd.get()) == 0;
+}
+
+void FileUpdate::State::let_go()
+{
+    if (created && fd.valid()) {
+        struct stat now {};
+        struct stat named {};
+        if (::fstat(fd.get(), &now) == 0 && now.st_size == 0 && ::stat(path.c_str(), &named) == 0 &&
+            same_file(now, named)) {
+            ::unlink(path.c_str());
+        }
+    }
+    created = false;
+    ready = false;
+    fd.close(); // drops both locks
+}
+
+FileUpdate::FileUpdate(const std::string& path, std::size_t max_bytes, std::chrono::milliseconds lock_wait)
+    : state_(std::make_unique<State>())
+{
+    State& s = *state_;
+    s.path = update_target(path);
+    const auto deadline = Clock::now() + lock_wait;
+    for (;;) {
+        const Attempt attempt = s.open_and_lock();
+        if (attempt == Attempt::Ready)
+            break;
+        if (attempt == Attempt::Failed || Clock::now() >= deadline)
+            return;
+        if (attempt == Attempt::Held)
+            std::this_thread::sleep_for(kLockRetry);
+    }
+    s.ready = s.read(max_bytes);
+    if (!s.ready)
+        s.let_go();
+}
+
+FileUpdate::~FileUpdate() { state_->let_go(); }
+
+bool FileUpdate::ready() const { return state_->ready; }
+
+const std::string& FileUpdate::bytes() const { return state_->bytes; }
+
+bool FileUpdate::commit(const std::string& new_bytes)
+{
+    State& s = *state_;
+    if (!s.ready)
+        return false;
+    bool ok = true;
+    if (new_bytes != s.bytes) {
+        // A rename would leave the other hard links with the old bytes.
+        Written written = s.opened.st_nlink > 1 ? Written::Refused : s.replace_beside(new_bytes);
+        if (written == Written::Refused)
+            written = s.rewrite_in_place(new_bytes) ? Written::Done : Written::Failed;
+        ok = written == Written::Done;
+        if (ok)
+            s.created = false;
+    }
+    s.let_go();
+    return ok;
+}
+
+} // namespace orr::platform
