@@ -10,6 +10,8 @@ namespace orr {
 std::string settings_file_path() { return platform::executable_folder() + kSettingsFileName; }
 
 StartUpSettings read_start_up_settings(const std::string& path) {
+    // The start-up reads once per run: the time to clear what a cut-short save left.
+    remove_stale_temporaries(path);
     const WindowSettings defaults;
     StartUpSettings read;
     WindowSettings& s = read.window;

@@ -1,5 +1,7 @@
-// Settings passes over the platform's whole-file read and atomic replace.
+// Settings passes: a bounded read for reading, one held update for writing.
 #include "app/settings/settings_pass.h"
+
+#include <exception>
 
 #include "app/settings/ini_number.h"
 #include "app/settings/settings_error.h"
@@ -14,43 +16,85 @@ constexpr std::string_view kNativeLineEnd = "\r\n";
 #else
 constexpr std::string_view kNativeLineEnd = "\n";
 #endif
+// The Windows profile functions end the lines they add to a UTF-16 file so.
+constexpr std::string_view kUtf16LineEnd = "\r\n";
+
+IniText text_of(const ProfileText& profile)
+{
+    return IniText(profile.text, profile.encoding == ProfileEncoding::Bytes ? kNativeLineEnd : kUtf16LineEnd);
+}
 
 } // namespace
 
-SettingsReadPass::SettingsReadPass(const std::string& path) {
-    platform::FileRead read = platform::read_file(path);
-    if (read.status == platform::ReadStatus::Ok) text_ = IniText(std::move(read.bytes), kNativeLineEnd);
+SettingsReadPass::SettingsReadPass(const std::string& path)
+{
+    platform::FileRead read = platform::read_file(path, kMaxSettingsFileBytes);
+    if (read.status == platform::ReadStatus::Ok)
+        text_ = text_of(decode_profile(std::move(read.bytes)));
 }
 
-int SettingsReadPass::read_integer(std::string_view section, std::string_view key, int default_value) const {
+int SettingsReadPass::read_integer(std::string_view section, std::string_view key, int default_value) const
+{
     const auto text = text_.value(section, key);
-    if (!text) return default_value;
+    if (!text)
+        return default_value;
     return parse_profile_integer(*text).value_or(default_value);
 }
 
-bool SettingsReadPass::read_boolean(std::string_view section, std::string_view key, bool default_value) const {
+bool SettingsReadPass::read_boolean(std::string_view section, std::string_view key, bool default_value) const
+{
     return read_integer(section, key, default_value ? 1 : 0) != 0;
 }
 
 void SettingsReadPass::release() { text_ = IniText(); }
 
-SettingsWritePass::SettingsWritePass(std::string path) : path_(std::move(path)) {}
+SettingsWritePass::SettingsWritePass(std::string path, std::chrono::milliseconds lock_wait)
+    : path_(std::move(path)), file_(path_, kMaxSettingsFileBytes, lock_wait)
+{
+    if (!file_.ready())
+        throw ESettingsWriteError(path_);
+    profile_ = decode_profile(file_.bytes());
+    text_ = text_of(profile_);
+}
 
-void SettingsWritePass::write_integer(std::string_view section, std::string_view key, int value) {
+void SettingsWritePass::write_integer(std::string_view section, std::string_view key, int value)
+{
     write_value(section, key, std::to_string(value));
 }
 
-void SettingsWritePass::write_boolean(std::string_view section, std::string_view key, bool value) {
+void SettingsWritePass::write_boolean(std::string_view section, std::string_view key, bool value)
+{
     write_value(section, key, value ? "1" : "0");
 }
 
-void SettingsWritePass::write_value(std::string_view section, std::string_view key, std::string_view value) {
-    platform::FileRead current = platform::read_file(path_);
-    // A file that is there but cannot be read must not be replaced by one holding only this key.
-    if (current.status == platform::ReadStatus::Failed) throw ESettingsWriteError(path_);
-    IniText text(std::move(current.bytes), kNativeLineEnd);
-    if (!text.set_value(section, key, value)) return;  // already so: nothing to write
-    if (!platform::replace_file(path_, text.bytes())) throw ESettingsWriteError(path_);
+void SettingsWritePass::write_value(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (ended_)
+        throw ESettingsWriteError(path_);
+    try {
+        text_.set_value(section, key, value);
+    } catch (const std::exception&) {
+        // A value that cannot be stored, or no memory for it: the whole pass is dropped
+        // and the user hears of the file, not of a library's message.
+        ended_ = true;
+        throw ESettingsWriteError(path_);
+    }
+}
+
+void SettingsWritePass::release()
+{
+    if (ended_)
+        return; // a failed write was reported; nothing of the pass is put in place
+    ended_ = true;
+    bool written = false;
+    try {
+        profile_.text = text_.bytes();
+        written = file_.commit(encode_profile(profile_));
+    } catch (const std::exception&) {
+        written = false;
+    }
+    if (!written)
+        throw ESettingsWriteError(path_);
 }
 
 } // namespace orr

@@ -2,15 +2,25 @@
 // releases it; nothing is held open or remembered between passes.
 #pragma once
 
-#include "app/settings/ini_text.h"
-
+#include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "app/settings/ini_text.h"
+#include "app/settings/profile_encoding.h"
+#include "platform/file_update.h"
+
 namespace orr {
 
-// Reads the file once when opened; a missing or unreadable file reads as empty, so
-// every value gives its default.
+// A settings file is a few hundred bytes; anything past this is no settings file.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
+
+// How long a writing pass waits for another program that holds the file.
+inline constexpr std::chrono::milliseconds kSettingsLockWait{1000};
+
+// Reads the file once when opened; a missing, unreadable or oversized file reads as
+// empty, so every value gives its default.
 class SettingsReadPass {
 public:
     explicit SettingsReadPass(const std::string& path);
@@ -27,17 +37,19 @@ private:
     IniText text_;
 };
 
-// Each write reads the file as it is now, changes that one key, and puts the new file
-// in place in one step, so two copies of the program win key by key and a failed write
-// leaves the old file untouched. A failure raises ESettingsWriteError.
+// Holds the file exclusively from opening to release: reads it once, applies each
+// write to that text, and puts the result in place once, on release. A pass that ends
+// without release, or in which a write failed, leaves the file as it was. Every
+// failure raises ESettingsWriteError: opening (the file held by another program beyond
+// lock_wait, not a file, read-only, unreadable or oversized), a write, or the release.
 class SettingsWritePass {
 public:
-    explicit SettingsWritePass(std::string path);
+    explicit SettingsWritePass(std::string path, std::chrono::milliseconds lock_wait = kSettingsLockWait);
 
     void write_integer(std::string_view section, std::string_view key, int value);
     void write_boolean(std::string_view section, std::string_view key, bool value);
 
-    void release() {}
+    void release();
 
     const std::string& path() const { return path_; }
 
@@ -45,6 +57,10 @@ private:
     void write_value(std::string_view section, std::string_view key, std::string_view value);
 
     std::string path_;
+    platform::FileUpdate file_;
+    ProfileText profile_;
+    IniText text_;
+    bool ended_ = false; // by a failed write or by the release
 };
 
 } // namespace orr

@@ -1,23 +1,23 @@
 // The Linux side of the file routines: locks held by others, modes, links, and a write
 // that fails half way through.
-#include "app/settings/file_status.h"
-#include "app/settings/settings_error.h"
-#include "app/settings/settings_file.h"
-#include "app/settings/settings_pass.h"
-#include "platform/executable_path.h"
-#include "platform/file_exists.h"
-#include "file_bytes.h"
-#include "temp_folder.h"
-
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "app/settings/file_status.h"
+#include "app/settings/settings_error.h"
+#include "app/settings/settings_file.h"
+#include "app/settings/settings_pass.h"
+#include "file_bytes.h"
+#include "lock_holders.h"
+#include "platform/executable_path.h"
+#include "platform/file_exists.h"
+#include "temp_folder.h"
 
 namespace orr {
 namespace {
@@ -25,65 +25,18 @@ namespace {
 using test::get_bytes;
 using test::put_bytes;
 
+void write_key(const std::string& path, const char* key, int value)
+{
+    SettingsWritePass pass(path);
+    pass.write_integer(kSettingsSection, key, value);
+    pass.release();
+}
+
 mode_t mode_of(const std::string& path) {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
     return info.st_mode & 07777;
 }
-
-// Another holder of the file: a descriptor of ours with flock, or a child process
-// with a classic record lock, which our own process's locks would not reveal.
-class FlockHolder {
-public:
-    explicit FlockHolder(const std::string& path) : fd_(::open(path.c_str(), O_RDWR)) {
-        EXPECT_GE(fd_, 0);
-        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
-    }
-    ~FlockHolder() { ::close(fd_); }
-
-private:
-    int fd_;
-};
-
-class ChildRecordLockHolder {
-public:
-    explicit ChildRecordLockHolder(const std::string& path) {
-        int ready[2], release[2];
-        EXPECT_EQ(::pipe(ready), 0);
-        EXPECT_EQ(::pipe(release), 0);
-        child_ = ::fork();
-        if (child_ == 0) {
-            ::close(ready[0]);
-            ::close(release[1]);  // else our own copy would keep the release pipe open
-            ::alarm(60);          // never outlive a test that went wrong
-            const int fd = ::open(path.c_str(), O_RDWR);
-            struct flock lock {};
-            lock.l_type = F_WRLCK;
-            lock.l_whence = SEEK_SET;
-            const char ok = (fd >= 0 && ::fcntl(fd, F_SETLK, &lock) == 0) ? 'y' : 'n';
-            (void)!::write(ready[1], &ok, 1);
-            char ignored;
-            (void)!::read(release[0], &ignored, 1);
-            ::_exit(0);
-        }
-        ::close(ready[1]);
-        ::close(release[0]);
-        release_ = release[1];
-        char ok = 'n';
-        EXPECT_EQ(::read(ready[0], &ok, 1), 1);
-        EXPECT_EQ(ok, 'y');
-        ::close(ready[0]);
-    }
-    ~ChildRecordLockHolder() {
-        ::close(release_);
-        int status = 0;
-        ::waitpid(child_, &status, 0);
-    }
-
-private:
-    pid_t child_ = -1;
-    int release_ = -1;
-};
 
 class PosixFiles : public ::testing::Test {
 protected:
@@ -103,12 +56,12 @@ TEST_F(PosixFiles, OpenStatusOfNamesThatAreNoFile) {
 TEST_F(PosixFiles, OpenStatusSeesEveryKindOfHolder) {
     EXPECT_EQ(File_Open_Status(file), "CLOSED");
     {
-        FlockHolder holder(file);
+        test::FlockHolder holder(file);
         EXPECT_EQ(File_Open_Status(file), "OPEN");
     }
     EXPECT_EQ(File_Open_Status(file), "CLOSED");
     {
-        ChildRecordLockHolder holder(file);
+        test::ChildRecordLockHolder holder(file);
         EXPECT_EQ(File_Open_Status(file), "OPEN");
     }
     EXPECT_EQ(File_Open_Status(file), "CLOSED");
@@ -132,7 +85,7 @@ TEST_F(PosixFiles, LongPathsAreTestedToo) {
     const std::string long_file = deep + "/orrindale.ini";
     put_bytes(long_file, "x");
     EXPECT_EQ(File_Open_Status(long_file), "CLOSED");
-    FlockHolder holder(long_file);
+    test::FlockHolder holder(long_file);
     EXPECT_EQ(File_Open_Status(long_file), "OPEN");
     EXPECT_FALSE(Delete_Closed_File(long_file));
     EXPECT_TRUE(platform::file_exists(long_file));
@@ -167,11 +120,11 @@ TEST_F(PosixFiles, DeleteRemovesOnlyClosedFiles) {
 
     put_bytes(file, "held");
     {
-        FlockHolder holder(file);
+        test::FlockHolder holder(file);
         EXPECT_FALSE(Delete_Closed_File(file));
     }
     {
-        ChildRecordLockHolder holder(file);
+        test::ChildRecordLockHolder holder(file);
         EXPECT_FALSE(Delete_Closed_File(file));
     }
     EXPECT_EQ(get_bytes(file), "held");
@@ -185,7 +138,7 @@ TEST_F(PosixFiles, WriteKeepsModeAndFollowsALink) {
 
     const std::string link = folder.file("link.ini");
     ASSERT_EQ(::symlink(file.c_str(), link.c_str()), 0);
-    SettingsWritePass(link).write_integer(kSettingsSection, kKeyWidth, 1);
+    write_key(link, kKeyWidth, 1);
     struct stat info {};
     ASSERT_EQ(::lstat(link.c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
@@ -220,7 +173,7 @@ TEST_F(PosixFiles, WriteFailingHalfWayLeavesTheOldBytes) {
     {
         FileSizeLimit limit(64 * 1024);
         try {
-            SettingsWritePass(file).write_integer(kSettingsSection, kKeyWidth, 800);
+            write_key(file, kKeyWidth, 800);
             ADD_FAILURE() << "no error raised";
         } catch (const ESettingsWriteError& e) {
             EXPECT_EQ(std::string(e.what()), "Unable to write to " + file);
@@ -229,7 +182,7 @@ TEST_F(PosixFiles, WriteFailingHalfWayLeavesTheOldBytes) {
     EXPECT_EQ(get_bytes(file), before);
     EXPECT_EQ(folder.entry_count(), 1u) << "temporary file left behind";
     // With room again the same write goes through.
-    SettingsWritePass(file).write_integer(kSettingsSection, kKeyWidth, 800);
+    write_key(file, kKeyWidth, 800);
     EXPECT_EQ(read_window_settings(file).width, 800);
 }
 
@@ -237,7 +190,7 @@ TEST_F(PosixFiles, NameThatIsNoRegularFileIsNotReplaced) {
     // A fifo reads as empty; replacing it would put a file of one key in its place.
     const std::string fifo = folder.file("fifo.ini");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_THROW(SettingsWritePass(fifo).write_integer(kSettingsSection, kKeyWidth, 1), ESettingsWriteError);
+    EXPECT_THROW(write_key(fifo, kKeyWidth, 1), ESettingsWriteError);
     struct stat info {};
     ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
