@@ -5,8 +5,9 @@ set -euo pipefail
 repo=$1 work=$2 seconds=$3
 mkdir -p "$work/corpus"
 binary=$work/settings_parser_fuzz
-sources=("$repo/tests/fuzz/settings_parser_fuzz.cpp" "$repo/app/settings/ini_text.cpp" "$repo/app/settings/ini_number.cpp")
-headers=("$repo/app/settings/ini_text.h" "$repo/app/settings/ini_number.h")
+sources=("$repo/tests/fuzz/settings_parser_fuzz.cpp" "$repo/app/settings/ini_text.cpp" "$repo/app/settings/ini_number.cpp"
+         "$repo/app/settings/profile_encoding.cpp")
+headers=("$repo/app/settings/ini_text.h" "$repo/app/settings/ini_number.h" "$repo/app/settings/profile_encoding.h")
 
 stale=0
 [ -x "$binary" ] || stale=1

@@ -1,15 +1,15 @@
 // The profile-file rules on text alone: numbers, lookups, in-place edits, bad input.
-#include "app/settings/ini_number.h"
-#include "app/settings/ini_text.h"
-#include "platform/exclusive_open.h"
-#include "file_bytes.h"
-
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <optional>
 #include <random>
 #include <string>
+
+#include "app/settings/ini_number.h"
+#include "app/settings/ini_text.h"
+#include "app/settings/profile_encoding.h"
+#include "file_bytes.h"
+#include "platform/exclusive_open.h"
 
 using namespace std::string_literals;
 
@@ -181,6 +181,68 @@ TEST(ProfileBadInput, RandomFilesKeepEverythingAroundAWrite) {
         EXPECT_EQ(test::removed_by_edit(bytes, text.bytes()).find_first_of("\r\n"), std::string::npos)
             << testing::PrintToString(bytes);
     }
+}
+
+// Profile files in their encodings: decoded to the text that is edited, and encoded
+// back byte for byte, whatever the UTF-16 holds.
+struct EncodingCase {
+    const char* name;
+    std::string bytes;
+    ProfileEncoding encoding;
+    std::string text;
+    std::string trailing;
+};
+
+class ProfileEncodingRoundTrip : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(ProfileEncodingRoundTrip, DecodesAndComesBackByteForByte)
+{
+    const EncodingCase& c = GetParam();
+    const ProfileText decoded = decode_profile(c.bytes);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_EQ(decoded.text, c.text);
+    EXPECT_EQ(decoded.trailing, c.trailing);
+    EXPECT_EQ(encode_profile(decoded), c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileEncodingRoundTrip,
+    ::testing::Values(
+        EncodingCase{"AnsiBytes", "[s]\r\nk=\xE9\r\n", ProfileEncoding::Bytes, "[s]\r\nk=\xE9\r\n", ""},
+        EncodingCase{"Utf8MarkStaysInTheBytes", "\xEF\xBB\xBF[s]", ProfileEncoding::Bytes, "\xEF\xBB\xBF[s]",
+                     ""},
+        EncodingCase{"Utf16LeMarkOnly", "\xFF\xFE", ProfileEncoding::Utf16Le, "", ""},
+        EncodingCase{"Utf16Le", "\xFF\xFEk\0=\0\xE9\0\x03\x26"s, ProfileEncoding::Utf16Le,
+                     "k=\xC3\xA9\xE2\x98\x83", ""},
+        EncodingCase{"Utf16Be", "\xFE\xFF\0k\0=\x26\x03"s, ProfileEncoding::Utf16Be, "k=\xE2\x98\x83", ""},
+        EncodingCase{"SurrogatePair", "\xFF\xFE\x3D\xD8\xC5\xDC", ProfileEncoding::Utf16Le,
+                     "\xF0\x9F\x93\x85", ""},
+        EncodingCase{"LoneHighAtTheEnd",
+                     "\xFF\xFE"
+                     "a\0\x3D\xD8"s,
+                     ProfileEncoding::Utf16Le, "a\xED\xA0\xBD", ""},
+        EncodingCase{"LowBeforeHigh", "\xFF\xFE\xC5\xDC\x3D\xD8", ProfileEncoding::Utf16Le,
+                     "\xED\xB3\x85\xED\xA0\xBD", ""},
+        EncodingCase{"OddLastByte",
+                     "\xFF\xFE"
+                     "a\0b"s,
+                     ProfileEncoding::Utf16Le, "a", "b"},
+        EncodingCase{"NulUnits", "\xFF\xFE\0\0"s, ProfileEncoding::Utf16Le, "\0"s, ""},
+        EncodingCase{"MarkOfTheOtherOrderInside", "\xFE\xFF\xFF\xFE", ProfileEncoding::Utf16Be,
+                     "\xEF\xBF\xBE", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProfileEncodingEdit, KeepsWhatTheEditDoesNotTouch)
+{
+    ProfileText profile = decode_profile("\xFF\xFE;\0\x3D\xD8\r\0\n\0[\0s\0]\0\r\0\n\0k\0=\0"
+                                         "1\0\r\0\n\0z"s);
+    IniText text(profile.text);
+    EXPECT_EQ(text.value("s", "k"), "1");
+    text.set_value("s", "k", "22");
+    profile.text = text.bytes();
+    EXPECT_EQ(encode_profile(profile), "\xFF\xFE;\0\x3D\xD8\r\0\n\0[\0s\0]\0\r\0\n\0k\0=\0"
+                                       "2\0"
+                                       "2\0\r\0\n\0z"s);
 }
 
 struct CodeCase {
