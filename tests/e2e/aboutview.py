@@ -3,6 +3,7 @@ links lie in its client area, and readers for what it shows. Shared by the Linux
 end-to-end tests and those of orrindale.exe under Wine."""
 
 import re
+import sys
 import time
 
 from harness import E2EFailure, check, wait_until
@@ -21,10 +22,19 @@ WEB_ADDRESS = "www.orrindale.example"
 MAIL_ADDRESS = "ask@orrindale.example"
 
 
-def open_about(win):
-    """Help > About from the keyboard."""
-    win.key("alt+h")
-    win.session.key("a")
+def open_about(win, program, attempts=3):
+    """Help > About from the keyboard; returns the About window. A key that a window
+    just coming up misses is given again, after Escape closes any menu left open."""
+    for attempt in range(attempts):
+        win.key("alt+h")
+        win.session.key("a")
+        try:
+            return program.wait_window(ABOUT_TITLE, timeout=10)
+        except E2EFailure:
+            if attempt == attempts - 1:
+                raise
+            print(f"open_about: no About window after attempt {attempt + 1}", file=sys.stderr)
+            win.session.key("Escape")
 
 
 def is_bluish(p):

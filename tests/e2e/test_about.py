@@ -46,8 +46,7 @@ def main():
             wait_until(win.is_above, timeout=5, what="the main window to stay on top", describe=win.wm_state)
             x.park_pointer()
 
-            av.open_about(win)
-            about = prog.wait_window(av.ABOUT_TITLE)
+            about = av.open_about(win, prog)
             check(about.title() == av.ABOUT_TITLE, f"About window titled {about.title()!r}")
             check(tuple(about.client_geometry())[2:] == av.CLIENT_SIZE,
                   f"client area {about.client_geometry()}")
@@ -74,8 +73,7 @@ def main():
             about.key("Escape")
             x.wait_no_window(av.ABOUT_TITLE, pid=prog.pid)
             prog.check_running()
-            av.open_about(win)
-            about = prog.wait_window(av.ABOUT_TITLE)
+            about = av.open_about(win, prog)
             av.check_centred(x, about)
             av.check_above(x, about, win)
             about.key("Escape")
