@@ -33,10 +33,6 @@ public:
     // Shows the window and returns when it is closed; the owner is disabled meanwhile.
     void ShowModal();
 
-    // A control's bounds in the window's client area.
-    RECT Bounds(orr::about::Control control) const { return item(control).bounds; }
-    TGIFImage& Vintrel_Logo_GIFImage() { return *logo_; }
-
     // The view.
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
