@@ -1,17 +1,21 @@
 // The Win32 side of the file routines and the settings engine on Windows paths, against
-// Wine's real file functions: sharing, attributes, deletion and replacing the file.
+// Wine's real file functions: sharing, attributes, deletion, replacing the file, the
+// exclusive hold of a save, hard links, and UTF-16 files shared with the system's own
+// profile functions.
+#include <windows.h>
+#include <chrono>
+#include <future>
+#include <gtest/gtest.h>
+#include <thread>
+
 #include "app/settings/file_status.h"
 #include "app/settings/settings_error.h"
 #include "app/settings/settings_file.h"
 #include "app/settings/settings_pass.h"
+#include "file_bytes.h"
 #include "platform/executable_path.h"
 #include "platform/file_exists.h"
-#include "file_bytes.h"
 #include "temp_folder.h"
-
-#include <gtest/gtest.h>
-
-#include <windows.h>
 
 namespace orr {
 namespace {
@@ -161,28 +165,87 @@ TEST_F(Win32Files, DeleteLeavesAHeldFile) {
     EXPECT_FALSE(Delete_Closed_File(folder.path().string()));
 }
 
-TEST_F(Win32Files, PassesHoldNoHandle) {
+TEST_F(Win32Files, AReadingPassHoldsNoHandle)
+{
     SettingsReadPass reading(file);
     EXPECT_EQ(File_Open_Status(file), "CLOSED");
-    SettingsWritePass writing(file);
-    writing.write_integer(kSettingsSection, kKeyWidth, 701);
-    EXPECT_EQ(File_Open_Status(file), "CLOSED");
+    write_window_settings(file, WindowSettings{});
     EXPECT_EQ(reading.read_integer(kSettingsSection, kKeyWidth, 0), 700);
 }
 
-TEST_F(Win32Files, WriteToAHeldFileRaisesAndKeepsTheBytes) {
+TEST_F(Win32Files, AHeldFileIsWaitedForThenReportedAndKeepsItsBytes)
+{
+    constexpr auto kShortWait = std::chrono::milliseconds(100);
     const std::string before = get_bytes(file);
-    for (DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}}) {
+    // Even a holder that shares everything is not written beneath.
+    for (DWORD share :
+         {DWORD{0}, DWORD{FILE_SHARE_READ}, DWORD{FILE_SHARE_READ | FILE_SHARE_WRITE}, kShareAll}) {
         Holder holder(file, share);
+        const auto start = std::chrono::steady_clock::now();
         try {
-            SettingsWritePass(file).write_integer(kSettingsSection, kKeyWidth, 800);
+            SettingsWritePass pass(file, kShortWait);
+            pass.write_integer(kSettingsSection, kKeyWidth, 800);
+            pass.release();
             ADD_FAILURE() << "no error raised with sharing " << share;
         } catch (const ESettingsWriteError& e) {
             EXPECT_EQ(std::string(e.what()), "Unable to write to " + file);
+            EXPECT_GE(std::chrono::steady_clock::now() - start, kShortWait) << "gave up without waiting";
         }
     }
     EXPECT_EQ(get_bytes(file), before);
     EXPECT_EQ(folder.entry_count(), 1u) << "temporary file left behind";
+}
+
+TEST_F(Win32Files, AHoldLetGoWithinTheWaitLetsTheSaveThrough)
+{
+    std::promise<void> held;
+    std::thread holder([&] {
+        Holder holding(file, 0);
+        held.set_value();
+        Sleep(150);
+    });
+    held.get_future().wait();
+    const WindowSettings stored{true, 1, 2, 3, 4, true, false};
+    write_window_settings(file, stored);
+    holder.join();
+    EXPECT_EQ(read_window_settings(file), stored);
+}
+
+TEST_F(Win32Files, HardLinksAllSeeTheNewBytes)
+{
+    const std::string other = folder.file("linked.ini");
+    ASSERT_TRUE(CreateHardLinkA(other.c_str(), file.c_str(), nullptr)) << GetLastError();
+    const WindowSettings stored{true, 1, 2, 3, 4, true, false};
+    write_window_settings(file, stored);
+    EXPECT_EQ(read_window_settings(other), stored);
+    EXPECT_EQ(get_bytes(other), get_bytes(file));
+    EXPECT_EQ(folder.entry_count(), 2u);
+}
+
+// The system's profile functions keep a file that starts with a UTF-16 mark in UTF-16;
+// ours read what they wrote, and they read what ours wrote.
+TEST_F(Win32Files, Utf16FilesAreSharedWithTheSystemsProfileFunctions)
+{
+    put_bytes(file, "\xFF\xFE");
+    ASSERT_TRUE(WritePrivateProfileStringA("orrindale", "window_Width", "0x2A0", file.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("orrindale", "window_top_posn", "-5", file.c_str()));
+    ASSERT_EQ(get_bytes(file).substr(0, 2), "\xFF\xFE") << "the system wrote no UTF-16 here";
+    EXPECT_EQ(read_window_settings(file).width, 672);
+    EXPECT_EQ(read_window_settings(file).top, -5);
+
+    const WindowSettings stored{true, 1, 2, 3, 4, true, false};
+    write_window_settings(file, stored);
+    const std::string bytes = get_bytes(file);
+    EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(bytes.find("orrindale"), std::string::npos) << "text appended in single bytes";
+    const char* ini = file.c_str();
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "WindowState_wsMaximized", -1, ini), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "window_top_posn", -1, ini), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "window_left_posn", -1, ini), 2);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "window_Width", -1, ini), 3);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "window_Height", -1, ini), 4);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "Always_on_Top_Option", -1, ini), 1);
+    EXPECT_EQ(GetPrivateProfileIntA("orrindale", "Auto_Run_at_Windows_Startup_Option", -1, ini), 0);
 }
 
 TEST_F(Win32Files, HiddenFileStaysHiddenAfterAWrite) {
@@ -199,7 +262,9 @@ TEST_F(Win32Files, ForwardAndBackSlashesNameTheSameFile) {
     for (char& c : forward) {
         if (c == '\\') c = '/';
     }
-    SettingsWritePass(forward).write_integer(kSettingsSection, kKeyHeight, 3);
+    SettingsWritePass pass(forward);
+    pass.write_integer(kSettingsSection, kKeyHeight, 3);
+    pass.release();
     EXPECT_EQ(read_window_settings(file).height, 3);
     EXPECT_EQ(File_Open_Status(forward), "CLOSED");
 }
