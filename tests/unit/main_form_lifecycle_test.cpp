@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings/settings_pass.h"
 #include "app/window_placement.h"
 #include "core/event_guard.h"
 #include "tests/unit/main_form_fixture.h"
@@ -202,6 +203,32 @@ TEST_F(Lifecycle, FailedSaveIsReportedWithThePath)
     EXPECT_EQ(user.shown[0].kind, BoxKind::Error);
     EXPECT_EQ(user.shown[0].caption, "Orrindale v1.0");
     EXPECT_EQ(user.shown[0].text, "Unable to write to " + ini + ".");
+}
+
+// A runaway settings file (or, on Linux, a device behind its name) is no settings file:
+// the start-up takes the defaults and the close reports the file, not a library error.
+TEST_F(Lifecycle, OversizedSettingsFileStartsWithDefaultsAndItsSaveIsReported)
+{
+    const std::string oversized = "[orrindale]\nwindow_Width=700\n;" +
+                                  std::string(kMaxSettingsFileBytes, 'c');
+#ifdef _WIN32
+    const std::vector<bool> behind_a_link{false};
+#else
+    const std::vector<bool> behind_a_link{false, true};
+#endif
+    for (const bool link : behind_a_link) {
+        std::filesystem::remove(ini);
+        if (link)
+            std::filesystem::create_symlink("/dev/zero", ini);
+        else
+            put_bytes(ini, oversized);
+        user.shown.clear();
+        form.FormShow();
+        EXPECT_EQ(view.outer, kDefaultBounds) << link;
+        guarded([this] { form.FormCloseQuery(); });
+        ASSERT_EQ(user.shown.size(), 1u) << link;
+        EXPECT_EQ(user.shown[0].text, "Unable to write to " + ini + ".");
+    }
 }
 
 TEST_F(Lifecycle, AlwaysOnTopMarkAndBandAgree)
