@@ -52,7 +52,10 @@ std::optional<std::string> find_on_path(std::string_view name)
         std::string folder = folders.substr(start, end - start);
         if (folder.empty())
             folder = ".";
-        std::string candidate = folder + "/" + std::string(name);
+        // Appended piece by piece: g++ 12 warns falsely about overlap on a chain of "+".
+        std::string candidate = std::move(folder);
+        candidate += '/';
+        candidate.append(name);
         if (is_executable_file(candidate))
             return candidate;
         start = end + 1;
