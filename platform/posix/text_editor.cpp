@@ -49,11 +49,10 @@ std::optional<std::string> find_on_path(std::string_view name)
         std::size_t end = folders.find(':', start);
         if (end == std::string::npos)
             end = folders.size();
-        std::string folder = folders.substr(start, end - start);
-        if (folder.empty())
-            folder = ".";
-        // Appended piece by piece: g++ 12 warns falsely about overlap on a chain of "+".
-        std::string candidate = std::move(folder);
+        // An empty entry means the working folder. Built by appending: g++ 12 warns
+        // falsely about overlapping copies on assignments and "+" chains here.
+        const std::string_view folder = std::string_view(folders).substr(start, end - start);
+        std::string candidate(folder.empty() ? std::string_view(".") : folder);
         candidate += '/';
         candidate.append(name);
         if (is_executable_file(candidate))
