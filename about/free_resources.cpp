@@ -6,7 +6,7 @@ namespace orr {
 namespace {
 
 constexpr int kWhole = 100;
-constexpr double kBytesPerKilobyte = 1024.0;
+constexpr std::uint64_t kBytesPerKilobyte = 1024;
 
 } // namespace
 
@@ -15,10 +15,11 @@ int free_resources_percent(const platform::MemoryStatus& status)
     if (status.load_percent != 0)
         return kWhole - status.load_percent;
     // The physical amounts are cut to whole kilobytes, the page file's are not.
-    const double available = static_cast<double>(status.available_physical / 1024) +
-                             static_cast<double>(status.available_page_file) / kBytesPerKilobyte;
-    const double total = static_cast<double>(status.total_physical / 1024) +
-                         static_cast<double>(status.total_page_file) / kBytesPerKilobyte;
+    constexpr double kilobyte = kBytesPerKilobyte;
+    const double available = static_cast<double>(status.available_physical / kBytesPerKilobyte) +
+                             static_cast<double>(status.available_page_file) / kilobyte;
+    const double total = static_cast<double>(status.total_physical / kBytesPerKilobyte) +
+                         static_cast<double>(status.total_page_file) / kilobyte;
     // Nothing reported at all: no share to divide out, and nothing free.
     if (total <= 0.0)
         return 0;

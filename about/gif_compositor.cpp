@@ -6,6 +6,7 @@ namespace orr::gif {
 namespace {
 
 constexpr std::uint32_t kOpaque = 0xFF000000;
+constexpr std::uint32_t kRgb = 0x00FFFFFF;
 
 } // namespace
 
@@ -53,7 +54,7 @@ void Compositor::Draw(std::size_t index)
             if (colour == frame.transparent)
                 continue;
             // An index past the colour table (damaged data) draws black.
-            target[x] = kOpaque | (colour < frame.palette.size() ? frame.palette[colour] & 0xFFFFFF : 0);
+            target[x] = kOpaque | (colour < frame.palette.size() ? frame.palette[colour] & kRgb : 0);
         }
     }
 }
