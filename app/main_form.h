@@ -58,6 +58,11 @@ public:
     void Set_Titles();
     void Apply_Startup_Show_State();
     void Save_Settings();
+    // The desktop session is being saved (a checkpoint, or a log-out that may yet be
+    // cancelled): the settings are written and the window stays as it is.
+    void SaveForSession();
+    // The window's stacking band was changed from outside (the window manager's menu).
+    void TopmostChangedOutside(bool on);
     void Toggle_Always_On_Top();
     void Restore_Factory_Defaults();
     void Record_Layout();

@@ -68,6 +68,9 @@ public:
     virtual void SetChecked(MenuOption option, bool checked) = 0;
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
+    // The application title that the taskbar shows; where the taskbar shows the
+    // window's caption there is nothing more to set.
+    virtual void SetTaskbarTitle(const std::string&) {}
     virtual void SetHint(const std::string& hint) = 0;
     virtual void SetAboutTexts(const AboutTexts& texts) = 0;
     virtual void ShowAbout() = 0;

@@ -1,26 +1,42 @@
-// Saving the window's placement and options when it is asked to close.
+// Saving the window's placement and options when it is asked to close, or when the
+// desktop session is saved.
 #include "app/main_form.h"
 #include "app/settings/settings_file.h"
 
 namespace orr {
+namespace {
+
+WindowSettings settings_to_keep(const MainFormView& view, bool maximized)
+{
+    WindowSettings settings;
+    settings.maximized = maximized;
+    const Bounds outer = view.OuterBounds();
+    settings.top = outer.top;
+    settings.left = outer.left;
+    settings.width = outer.width;
+    settings.height = outer.height;
+    settings.always_on_top = view.Checked(MenuOption::AlwaysOnTop);
+    settings.auto_run = view.Checked(MenuOption::AutoRun);
+    return settings;
+}
+
+} // namespace
 
 void MainForm::FormCloseQuery() { Save_Settings(); }
 
 void MainForm::Save_Settings()
 {
-    WindowSettings settings;
-    settings.maximized = view_.IsMaximized();
+    const bool maximized = view_.IsMaximized();
     // A maximised window is restored first, so the bounds kept are the normal ones.
-    if (settings.maximized)
+    if (maximized)
         view_.ShowWindow(kShowRestore);
-    const Bounds outer = view_.OuterBounds();
-    settings.top = outer.top;
-    settings.left = outer.left;
-    settings.width = outer.width;
-    settings.height = outer.height;
-    settings.always_on_top = view_.Checked(MenuOption::AlwaysOnTop);
-    settings.auto_run = view_.Checked(MenuOption::AutoRun);
-    write_window_settings(Settings_File_Path(), settings);
+    write_window_settings(Settings_File_Path(), settings_to_keep(view_, maximized));
+}
+
+void MainForm::SaveForSession()
+{
+    // The bounds of a maximised window are the ones it returns to, as the view reports them.
+    write_window_settings(Settings_File_Path(), settings_to_keep(view_, view_.IsMaximized()));
 }
 
 } // namespace orr

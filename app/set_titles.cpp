@@ -32,6 +32,7 @@ void MainForm::Set_Titles()
 {
     // The application title is the caption of the general error report.
     set_application_title(kProductTitle);
+    view_.SetTaskbarTitle(kProductTitle);
     view_.SetCaption(kProductTitle);
     view_.SetHint("");
     AboutTexts texts;

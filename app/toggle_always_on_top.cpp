@@ -12,4 +12,10 @@ void MainForm::Toggle_Always_On_Top()
     view_.SetTopmost(on);
 }
 
+void MainForm::TopmostChangedOutside(bool on)
+{
+    // The window already is where it was put: only the mark follows it.
+    view_.SetChecked(MenuOption::AlwaysOnTop, on);
+}
+
 } // namespace orr

@@ -1,12 +1,11 @@
-// X11: the window manager states its decoration in _NET_FRAME_EXTENTS; for a window
-// not yet mapped it is asked first with _NET_REQUEST_FRAME_EXTENTS.
+// X11: the window manager states its decoration in _NET_FRAME_EXTENTS, in device
+// pixels; for a window not yet mapped it is asked first with _NET_REQUEST_FRAME_EXTENTS.
 #include "app/qt/frame_extents.h"
 
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 #include "app/qt/x11_support.h"
 
@@ -14,13 +13,12 @@ namespace orr::window {
 
 namespace {
 
-constexpr int kAnswerWaitMs = 500;
+constexpr std::size_t kExtentCount = 4; // left, right, top, bottom
 
-QMargins margins_of(const std::vector<std::uint32_t>& extents)
+// Rounded as Qt rounds its own device geometry, so both agree at every scale.
+int to_window_pixels(std::uint32_t device, qreal ratio)
 {
-    // left, right, top, bottom
-    return QMargins(static_cast<int>(extents[0]), static_cast<int>(extents[2]),
-                    static_cast<int>(extents[1]), static_cast<int>(extents[3]));
+    return static_cast<int>(std::lround(static_cast<qreal>(device) / ratio));
 }
 
 bool window_manager_supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t feature)
@@ -31,30 +29,48 @@ bool window_manager_supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t 
 
 } // namespace
 
-QMargins expected_frame_margins(QWidget* window)
+std::optional<QMargins> announced_frame_margins(QWidget* window)
 {
-    const auto id = static_cast<xcb_window_t>(window->winId());
     xcb_connection_t* c = x11::connection();
-    if (!c || window->testAttribute(Qt::WA_Mapped))
-        return window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+    // Elsewhere Qt's platform knows the decoration itself.
+    if (!c)
+        return window->windowHandle() ? std::optional(window->windowHandle()->frameMargins()) : std::nullopt;
+    const auto id = static_cast<xcb_window_t>(window->internalWinId());
+    if (!id)
+        return std::nullopt;
+    const auto extents = x11::property32(c, id, x11::atom(c, "_NET_FRAME_EXTENTS"));
+    if (extents.size() < kExtentCount)
+        return std::nullopt;
+    const qreal ratio = window->windowHandle() ? window->windowHandle()->devicePixelRatio() : 1.0;
+    return QMargins(to_window_pixels(extents[0], ratio), to_window_pixels(extents[2], ratio),
+                    to_window_pixels(extents[1], ratio), to_window_pixels(extents[3], ratio));
+}
 
-    const xcb_atom_t extents = x11::atom(c, "_NET_FRAME_EXTENTS");
-    auto known = x11::property32(c, id, extents);
-    if (known.size() >= 4)
-        return margins_of(known);
+bool maximized_by_window_manager(QWidget* window)
+{
+    xcb_connection_t* c = x11::connection();
+    const auto id = static_cast<xcb_window_t>(window->internalWinId());
+    if (!c || !id)
+        return false;
+    const auto state = x11::property32(c, id, x11::atom(c, "_NET_WM_STATE"));
+    const auto holds = [&](const char* name) {
+        return std::find(state.begin(), state.end(), x11::atom(c, name)) != state.end();
+    };
+    return holds("_NET_WM_STATE_MAXIMIZED_VERT") || holds("_NET_WM_STATE_MAXIMIZED_HORZ") ||
+           holds("_NET_WM_STATE_FULLSCREEN");
+}
+
+bool request_frame_margins(QWidget* window)
+{
+    xcb_connection_t* c = x11::connection();
+    if (!c)
+        return false;
+    const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_atom_t request = x11::atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     if (!window_manager_supports(c, x11::root_of(c, id), request))
-        return {};
+        return false;
     x11::send_to_window_manager(c, id, request);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < kAnswerWaitMs) {
-        known = x11::property32(c, id, extents);
-        if (known.size() >= 4)
-            return margins_of(known);
-        QThread::msleep(5);
-    }
-    return {};
+    return true;
 }
 
 } // namespace orr::window

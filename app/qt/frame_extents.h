@@ -1,14 +1,25 @@
-// The window manager's decoration around a top-level window, known before the
-// window is first mapped so that stored outer sizes can be applied exactly.
+// The window manager's decoration around a top-level window, in the window's own
+// (device-independent) pixels, known before the window is first mapped where the
+// window manager can tell it.
 #pragma once
 
 #include <QMargins>
+#include <optional>
 
 class QWidget;
 
 namespace orr::window {
 
-// The decoration widths; zero where the window manager cannot tell.
-QMargins expected_frame_margins(QWidget* window);
+// The decoration the window manager has announced for the window; nothing before it
+// has. Off X11, the decoration as Qt's platform knows it.
+std::optional<QMargins> announced_frame_margins(QWidget* window);
+
+// Whether the window manager holds the window maximised (or full screen) right now; the
+// decoration it announces then is not the one the window returns to.
+bool maximized_by_window_manager(QWidget* window);
+
+// Asks the window manager to announce its decoration for a window not yet mapped. The
+// answer comes later, as a change of the window's properties; false when it cannot be asked.
+bool request_frame_margins(QWidget* window);
 
 } // namespace orr::window

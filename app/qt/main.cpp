@@ -1,9 +1,11 @@
-// Program start: the main window, then the About window, then the event loop.
+// Program start: the main window, then the About window, then the event loop; the
+// termination signals close the main window as its close box does.
 #include <QApplication>
 
 #include "about/qt/about_box.h"
 #include "app/qt/main_form1.h"
 #include "app/qt/qt_dialogs.h"
+#include "app/qt/termination_signals.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,10 +13,11 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form;
+    TerminationSignals termination([&main_form] { main_form.close(); });
     dialogs.SetOwner(&main_form);
     TAboutBox about_box(&main_form);
     main_form.AboutBox = &about_box;
-    main_form.show();
+    main_form.ShowWhenFramed();
     const int result = application.exec();
     orr::set_dialogs(nullptr);
     return result;

@@ -35,6 +35,8 @@ constexpr QSize kCalendarSize(210, 110);
 // Small enough to shrink freely, large enough to keep the menu bar reachable.
 constexpr QSize kMinimumClient(160, 120);
 constexpr int kClockIntervalMs = 100;
+// Longer than a window manager takes to answer, short enough not to be noticed.
+constexpr int kFrameAnswerWaitMs = 500;
 
 const std::array<const char*, orr::MainForm::kMonths> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
@@ -56,7 +58,12 @@ QFont times_font(int pixel_height, bool bold = false)
 } // namespace
 
 TMainForm1::TMainForm1(QWidget* parent)
-    : QMainWindow(parent), orr::MainForm(static_cast<orr::MainFormView&>(*this)), frame_(*this)
+    : QMainWindow(parent), orr::MainForm(static_cast<orr::MainFormView&>(*this)), frame_(*this),
+      window_manager_(*this, {[this](bool on) { TopmostChangedOutside(on); },
+                              [this](QMargins frame, bool maximized) {
+                                  frame_.FrameAnnounced(frame, maximized);
+                                  ShowIfWaiting();
+                              }})
 {
     setObjectName(QStringLiteral("MainForm1"));
     setWindowTitle(QString::fromLatin1(orr::kProductTitle));
@@ -85,8 +92,9 @@ TMainForm1::TMainForm1(QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, [this] { orr::guarded([this] { Timer1Timer(); }); });
     Timer1->start();
 
+    // A checkpoint, or a log-out that may yet be cancelled: the calendar stays open.
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
-            [this](QSessionManager&) { orr::guarded([this] { SessionEnding(); }); });
+            [this](QSessionManager&) { orr::guarded([this] { SaveForSession(); }); });
 }
 
 void TMainForm1::CreateMenu()
@@ -219,10 +227,22 @@ void TMainForm1::OnClick(QAbstractButton* button, void (orr::MainForm::*handler)
             [this, handler] { orr::guarded([this, handler] { (this->*handler)(); }); });
 }
 
-void TMainForm1::SessionEnding()
+void TMainForm1::ShowWhenFramed()
 {
-    if (isVisible())
-        close();
+    if (!frame_.AskDecoration()) {
+        show();
+        return;
+    }
+    waiting_to_show_ = true;
+    QTimer::singleShot(kFrameAnswerWaitMs, this, [this] { orr::guarded([this] { ShowIfWaiting(); }); });
+}
+
+void TMainForm1::ShowIfWaiting()
+{
+    if (!waiting_to_show_)
+        return;
+    waiting_to_show_ = false;
+    show();
 }
 
 void TMainForm1::showEvent(QShowEvent* event)

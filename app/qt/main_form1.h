@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "app/qt/window_frame.h"
+#include "app/qt/window_manager_events.h"
 
 class QAbstractButton;
 class QAction;
@@ -62,8 +63,10 @@ public:
     const std::vector<QObject*>& OwnedComponents() const { return components_; }
 
     void FormActivate() {}
-    // The desktop session is ending: the window closes as through its close box.
-    void SessionEnding();
+    // Program start: shows the window once the window manager has told its decoration,
+    // so that the stored placement is exact from the first mapping; it is not waited
+    // for longer than a moment.
+    void ShowWhenFramed();
 
     // The view.
     std::string YearText() const override;
@@ -91,6 +94,11 @@ public:
     void SetChecked(orr::MenuOption option, bool checked) override;
     std::string Caption() const override { return windowTitle().toStdString(); }
     void SetCaption(const std::string& caption) override { setWindowTitle(QString::fromStdString(caption)); }
+    // On X11 the icon name, which taskbars show.
+    void SetTaskbarTitle(const std::string& title) override
+    {
+        setWindowIconText(QString::fromStdString(title));
+    }
     void SetHint(const std::string& hint) override { setToolTip(QString::fromStdString(hint)); }
     void SetAboutTexts(const orr::AboutTexts& texts) override;
     void ShowAbout() override;
@@ -113,6 +121,7 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool checked_item,
                      void (orr::MainForm::*handler)());
     QAction* ActionOf(orr::MenuOption option) const;
+    void ShowIfWaiting();
 
     template <typename T>
     T* Own(T* component)
@@ -126,5 +135,7 @@ private:
     std::array<TCalendar*, kMonths> calendars_{};
     std::array<QLabel*, kMonths> labels_{};
     WindowFrame frame_;
+    orr::window::WindowManagerEvents window_manager_;
     bool shown_ = false;
+    bool waiting_to_show_ = false;
 };

@@ -103,13 +103,8 @@ void TMainForm1::SetClientSize(int width, int height)
     resize(width, height + menuBar()->sizeHint().height());
 }
 
-orr::Bounds TMainForm1::OuterBounds() const
-{
-    // Maximised or minimised, the place kept is the one the window returns to.
-    if (windowState() != Qt::WindowNoState && testAttribute(Qt::WA_Mapped))
-        return to_rect(normalGeometry().marginsAdded(frame_.Margins()));
-    return to_rect(frame_.OuterBounds());
-}
+// Maximised or minimised, the place kept is the one the window returns to.
+orr::Bounds TMainForm1::OuterBounds() const { return to_rect(frame_.OuterBounds()); }
 
 void TMainForm1::SetOuterBounds(const orr::Bounds& outer) { frame_.SetOuterBounds(to_qrect(outer)); }
 

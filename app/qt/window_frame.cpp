@@ -1,95 +1,77 @@
+// Nothing here waits for the window manager: requests are sent, Qt takes the geometry
+// asked for at once, and what the window manager answers is applied when its events
+// arrive. The window is always placed by its client area, so neither Qt's nor the
+// window manager's idea of the frame can shift it.
 #include "app/qt/window_frame.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWidget>
 #include <QWindow>
 
 #include "app/qt/frame_extents.h"
-#include "core/event_guard.h"
 
-namespace {
-
-constexpr int kRestoreWaitMs = 1000;
-constexpr int kWatchIntervalMs = 20;
-// How long a first frame is waited for: 50 ticks of the watch.
-constexpr int kWatchTicks = 50;
-
-} // namespace
-
-WindowFrame::WindowFrame(QWidget& window) : window_(window)
-{
-    watch_.setInterval(kWatchIntervalMs);
-    connect(&watch_, &QTimer::timeout, this, [this] { orr::guarded([this] { CorrectForFirstFrame(); }); });
-}
+WindowFrame::WindowFrame(QWidget& window) : window_(window) {}
 
 QMargins WindowFrame::Margins() const
 {
-    if (window_.testAttribute(Qt::WA_Mapped) && window_.windowHandle()) {
-        const QMargins known = window_.windowHandle()->frameMargins();
-        if (!known.isNull())
-            return known;
+    if (normal_)
+        return *normal_;
+    if (window_.testAttribute(Qt::WA_Mapped) && window_.windowHandle())
+        return window_.windowHandle()->frameMargins();
+    return {};
+}
+
+bool WindowFrame::AskDecoration()
+{
+    if (normal_)
+        return false;
+    if (const auto announced = orr::window::announced_frame_margins(&window_)) {
+        normal_ = *announced;
+        return false;
     }
-    return expected_;
+    if (!asked_)
+        asked_ = orr::window::request_frame_margins(&window_);
+    return asked_;
 }
 
 QRect WindowFrame::OuterBounds() const
 {
-    if (window_.testAttribute(Qt::WA_Mapped))
-        return window_.frameGeometry();
-    // Before the first mapping Qt knows no frame yet; the position set is the frame's.
-    return QRect(window_.pos(), window_.size().grownBy(expected_));
+    const bool normal = window_.windowState() == Qt::WindowNoState || !window_.testAttribute(Qt::WA_Mapped);
+    return (normal ? window_.geometry() : window_.normalGeometry()).marginsAdded(Margins());
 }
 
 void WindowFrame::SetOuterBounds(QRect outer)
 {
     if (!window_.testAttribute(Qt::WA_Mapped))
-        expected_ = orr::window::expected_frame_margins(&window_);
+        AskDecoration();
     const QMargins frame = Margins();
-    window_.resize(outer.size().shrunkBy(frame));
-    // Until Qt knows the frame it places the window by its client area.
-    const bool qt_knows_frame = window_.windowHandle() && !window_.windowHandle()->frameMargins().isNull();
-    if (qt_knows_frame || frame.isNull())
-        window_.move(outer.topLeft());
-    else
-        window_.move(outer.topLeft() + QPoint(frame.left(), frame.top()));
+    window_.setGeometry(outer.marginsRemoved(frame));
     awaiting_.reset();
-    watch_.stop();
-    if (!window_.testAttribute(Qt::WA_Mapped) && frame.isNull()) {
-        awaiting_ = outer;
-        watch_ticks_ = 0;
-        watch_.start();
-    }
+    if (frame.isNull())
+        awaiting_ = Awaiting{outer, window_.size()};
 }
 
-void WindowFrame::CorrectForFirstFrame()
+void WindowFrame::FrameAnnounced(QMargins frame, bool maximized)
 {
-    // A window manager that cannot tell its decoration in advance shows it at the
-    // first mapping; the stored bounds are applied again once it is known.
-    if (++watch_ticks_ >= kWatchTicks)
-        watch_.stop();
-    if (!awaiting_ || !window_.testAttribute(Qt::WA_Mapped) || !window_.windowHandle() ||
-        window_.windowHandle()->frameMargins().isNull())
+    if (maximized)
         return;
-    const QRect outer = *awaiting_;
+    normal_ = frame;
+    // A window manager may announce its decoration only as it first frames the window.
+    if (!awaiting_ || frame.isNull())
+        return;
+    const Awaiting awaited = *awaiting_;
     awaiting_.reset();
-    watch_.stop();
-    if (window_.windowState() == Qt::WindowNoState)
-        SetOuterBounds(outer);
+    if (window_.windowState() != Qt::WindowNoState)
+        return;
+    if (window_.size() == awaited.client)
+        SetOuterBounds(awaited.outer);
+    else
+        window_.setGeometry(
+            QRect(awaited.outer.topLeft() + QPoint(frame.left(), frame.top()), window_.size()));
 }
 
 void WindowFrame::RestoreFromMaximized()
 {
-    const QRect maximized = window_.geometry();
+    const QRect normal = window_.normalGeometry();
     window_.showNormal();
-    // The window manager restores the window in its own time; the bounds are read
-    // once it has.
-    QElapsedTimer waited;
-    waited.start();
-    while (window_.geometry() == maximized && waited.elapsed() < kRestoreWaitMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    QCoreApplication::processEvents();
+    window_.setGeometry(normal);
 }

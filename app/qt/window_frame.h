@@ -1,33 +1,41 @@
 // The window manager's frame around the main window: outer bounds read and applied
-// including the decoration, also before the window manager has shown it.
+// including the decoration, also before the window manager has shown it and while the
+// window is maximised or minimised.
 #pragma once
 
 #include <QMargins>
-#include <QObject>
 #include <QRect>
-#include <QTimer>
 #include <optional>
 
 class QWidget;
 
-class WindowFrame : public QObject {
+class WindowFrame {
 public:
     explicit WindowFrame(QWidget& window);
 
+    // Maximised or minimised, the bounds the window returns to.
     QRect OuterBounds() const;
     void SetOuterBounds(QRect outer);
+    // The decoration of the window in its normal state.
     QMargins Margins() const;
-    // Returns from maximised and waits until the window manager has done so.
+    // Asks the window manager for its decoration ahead of the first placement; true
+    // while its answer is still to come.
+    bool AskDecoration();
+    // Returns from maximised to the bounds kept underneath, at once as far as the
+    // window's layout is concerned; the window manager follows.
     void RestoreFromMaximized();
+    // The window manager has announced its decoration (in the window's own pixels).
+    void FrameAnnounced(QMargins frame, bool maximized);
 
 private:
-    void CorrectForFirstFrame();
-
     QWidget& window_;
-    // The decoration as the window manager announced it before the first mapping.
-    QMargins expected_;
-    // Outer bounds applied before the window manager could tell its decoration.
-    std::optional<QRect> awaiting_;
-    QTimer watch_;
-    int watch_ticks_ = 0;
+    // The decoration of the normal window as the window manager last announced it.
+    std::optional<QMargins> normal_;
+    bool asked_ = false;
+    // Outer bounds applied before the decoration was known, applied again once it is.
+    struct Awaiting {
+        QRect outer;
+        QSize client; // the size given then; a size asked for since stands
+    };
+    std::optional<Awaiting> awaiting_;
 };

@@ -172,7 +172,6 @@ TEST_F(Lifecycle, EveryClosePathSavesAndAFailedWriteIsReportedWhileTheWindowStil
         {"close box", [](TMainForm1& f) { f.close(); }},
         {"E&xit", [](TMainForm1& f) { f.ExitOption->trigger(); }},
         {"Exit button", [](TMainForm1& f) { f.Exit_BitBtn->click(); }},
-        {"session end", [](TMainForm1& f) { f.SessionEnding(); }},
     };
     for (const auto& [name, close_by] : paths) {
         QFile::remove(QString::fromStdString(path));
