@@ -50,8 +50,10 @@ TEST(MonthCellSizing, TinyClientGivesEmptyCellsWithoutFailing)
     EXPECT_EQ(fitted_cell_extent(12, 1, 7), 0);
     EXPECT_EQ(fitted_cell_extent(3, 1, 7), 0); // signed division truncates toward zero
     EXPECT_EQ(fitted_cell_extent(0, 2, 7), -1);
+    // Empty cells of pitch 1: four lines end within 3 + 1 pixels.
     const GridAxis x = month_axis(3, 1);
-    EXPECT_LE(x.full_visible_count(), 7);
+    EXPECT_EQ(x.full_visible_count(), 4);
+    EXPECT_EQ(x.boundary(), 4);
 }
 
 TEST(MonthCellSizing, WiderLinesTakeTheirShare)
@@ -61,7 +63,8 @@ TEST(MonthCellSizing, WiderLinesTakeTheirShare)
     EXPECT_EQ(x.start(1), x.cell + 3);
     // Only cells whose line ends within client + line count as fully visible.
     EXPECT_EQ(x.full_visible_count(), 7);
-    EXPECT_LE(x.boundary(), 206 + 3);
+    EXPECT_EQ(x.boundary(), 7 * 29); // a 3-pixel strip is left
+    EXPECT_EQ(month_axis(200, 3).full_visible_count(), 7) << "its line wholly outside, a cell still counts";
 }
 
 TEST(HitTesting, ALinePixelBelongsToTheCellBeforeIt)

@@ -75,6 +75,7 @@ TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 1);
     click(2, 5); // blank after the 28th
+    EXPECT_EQ(grid->CurrentCell(), (GridCell{5, 3})) << "a blank cell is never selected";
     EXPECT_EQ(grid->Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 2);
@@ -230,6 +231,43 @@ TEST_F(MonthGridInput, CellsFollowEverySizeMessage)
     grid->Resize(3, 12);
     EXPECT_EQ(grid->CellWidth(), 0) << "(3 - 6) div 7 truncates toward zero";
     EXPECT_EQ(grid->CellHeight(), 0);
+}
+
+// Grids that redefine the month's length through the overridable operations.
+class NoLeapYears : public MonthGrid {
+public:
+    bool IsLeap(int) const override { return false; }
+};
+class FirstFortnight : public MonthGrid {
+public:
+    int ShownMonthDayCount() const override { return 14; }
+};
+
+TEST_F(MonthGridInput, OverriddenMonthLengthsRuleTheCellsAndTheDayChecks)
+{
+    clock_.set({2024, 2, 1, 12, 0, 0, 0}); // February 2024 starts on a Thursday: day 29 at (4, 5)
+    NoLeapYears no_leap;
+    no_leap.Attach(&host);
+    no_leap.Resize(206, 106);
+    EXPECT_EQ(no_leap.MonthDayCount(2024, 2), 28);
+    EXPECT_EQ(no_leap.ShownMonthDayCount(), 28);
+    EXPECT_EQ(no_leap.DayCellText(3, 5), "28");
+    EXPECT_EQ(no_leap.DayCellText(4, 5), "");
+    no_leap.SetDay(29);
+    EXPECT_EQ(no_leap.Day(), 1) << "beyond the month as the grid counts it: ignored";
+    const Rect day29 = no_leap.CellRect(4, 5);
+    const Point inside{day29.left + 1, day29.top + 1};
+    no_leap.MouseDown(inside, false);
+    no_leap.MouseUp(inside);
+    EXPECT_EQ(no_leap.CurrentCell(), (GridCell{4, 1})) << "day 29 is a blank cell";
+
+    FirstFortnight fortnight;
+    EXPECT_EQ(fortnight.DayCellText(4, 2), "8");
+    EXPECT_EQ(fortnight.DayCellText(4, 3), "");
+    fortnight.SetDay(15);
+    EXPECT_EQ(fortnight.Day(), 1);
+    fortnight.SetDay(14);
+    EXPECT_EQ(fortnight.Day(), 14);
 }
 
 TEST(WeekdayNames, LocaleNamesComeMondayFirstAndMissingOnesFallBack)
