@@ -53,6 +53,8 @@ TEST_F(MonthGridInput, ReadOnlyGridIgnoresClicksKeysAndWheelButStillClicks)
     EXPECT_EQ(grid->Day(), 10);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(clicks, 5) << "one click and four aimed moves";
+    grid->SetDay(20);
+    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "only a new date moves a read-only selection";
 }
 
 TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
@@ -62,6 +64,7 @@ TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 1);
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(2, 5));  // blank after the 28th
+    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "a blank cell is never selected";
     EXPECT_EQ(grid->Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 2);

@@ -36,6 +36,19 @@ protected:
     {
         return grid->CellRect(col, row).center() + QPoint(kEdge, kEdge);
     }
+    // The bounding box of the pixels that differ from the background within a client rectangle.
+    QRect ink_box(const QRect& area, QRgb background)
+    {
+        const QImage image = grid->grab().toImage();
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if ((image.pixel(kEdge + x, kEdge + y) & 0xFFFFFF) != background)
+                    box |= QRect(x, y, 1, 1);
+            }
+        }
+        return box;
+    }
 
     QWidget holder;
     TCalendar* grid = nullptr;
@@ -65,13 +78,32 @@ TEST_F(MonthGridPainting, DesignSizeGivesTwentyEightByFourteenCellsAndStrips)
     EXPECT_EQ(px(100, 105), role(QPalette::Base));
 }
 
-TEST_F(MonthGridPainting, HeadingIsButtonFaceWithRaisedEdges)
+TEST_F(MonthGridPainting, HeadingIsButtonFaceWithRaisedEdgesCornerToCorner)
 {
+    const QRgb light = role(QPalette::Light);
+    const QRgb dark = role(QPalette::Dark);
     EXPECT_EQ(at(1, 7), role(QPalette::Button));
-    EXPECT_EQ(at(0, 7), role(QPalette::Light));   // left edge
-    EXPECT_EQ(at(27, 7), role(QPalette::Dark));   // right edge
-    EXPECT_EQ(at(10, 13), role(QPalette::Dark));  // bottom edge
-    EXPECT_EQ(at(10, 0), role(QPalette::Light));  // top edge
+    // Shadow first, light over it: the corners at the top right and bottom left are light.
+    for (int y = 0; y < 14; ++y) {
+        EXPECT_EQ(at(0, y), light) << "left edge " << y;
+        EXPECT_EQ(at(27, y), y == 0 ? light : dark) << "right edge " << y;
+    }
+    for (int x = 0; x < 28; ++x) {
+        EXPECT_EQ(at(x, 0), light) << "top edge " << x;
+        EXPECT_EQ(at(x, 13), x == 0 ? light : dark) << "bottom edge " << x;
+    }
+    // Without a heading line in one direction, the two edges across it span the line too.
+    constexpr orr::GridOptions kBody = orr::kVertLine | orr::kHorzLine | orr::kDrawFocusSelected;
+    grid->Grid().SetOptions(kBody | orr::kHeadingHorzLine);
+    for (int x = 0; x < 29; ++x) {
+        EXPECT_EQ(at(x, 0), light) << "top edge over the missing line " << x;
+        EXPECT_EQ(at(x, 13), dark) << "bottom edge over the missing line " << x;
+    }
+    grid->Grid().SetOptions(kBody | orr::kHeadingVertLine);
+    for (int y = 0; y < 15; ++y) {
+        EXPECT_EQ(at(0, y), light) << "left edge over the missing line " << y;
+        EXPECT_EQ(at(27, y), dark) << "right edge over the missing line " << y;
+    }
 }
 
 TEST_F(MonthGridPainting, HeldDayIsHighlightedWithAndWithoutFocus)
@@ -133,6 +165,42 @@ TEST_F(MonthGridPainting, CellsFollowEverySizeChangeButNotTheFont)
     EXPECT_NE(at(28, 37), kSilver) << "no lines with width 0";
 }
 
+TEST_F(MonthGridPainting, WideLinesFillExactlyTheGapAfterEachCell)
+{
+    for (const int width : {2, 3}) {
+        grid->SetGridLineWidth(width);
+        grid->resize(211, 110); // a size change refits the cells to the new lines
+        grid->resize(210, 110);
+        const QImage image = grid->grab().toImage();
+        auto px = [&](int x, int y) { return image.pixel(kEdge + x, kEdge + y) & 0xFFFFFF; };
+        const int body_y = grid->CellRect(0, 2).top() + 1;
+        const int body_x = grid->CellRect(3, 0).left() + 1;
+        for (int i = 0; i < 7; ++i) {
+            const QRect cell = grid->CellRect(i, i);
+            for (int k = 0; k < width; ++k) {
+                EXPECT_EQ(px(cell.right() + 1 + k, 7), kBlack) << width << " heading, column " << i;
+                EXPECT_EQ(px(cell.right() + 1 + k, body_y), kSilver) << width << " body, column " << i;
+                EXPECT_EQ(px(body_x, cell.bottom() + 1 + k), i == 0 ? kBlack : kSilver)
+                    << width << " row " << i;
+            }
+            EXPECT_NE(px(cell.right(), body_y), kSilver) << width << " last pixel of column " << i;
+            EXPECT_NE(px(body_x, cell.bottom()), kSilver) << width << " last pixel of row " << i;
+            if (i < 6) {
+                EXPECT_NE(px(cell.right() + width + 1, body_y), kSilver) << width << " after column " << i;
+                EXPECT_NE(px(body_x, cell.bottom() + width + 1), kSilver) << width << " after row " << i;
+            }
+        }
+    }
+}
+
+TEST_F(MonthGridPainting, GridNarrowerThanItsBorderHasNoClient)
+{
+    grid->resize(3, 3);
+    EXPECT_EQ(grid->Grid().ClientSize(), (orr::Size{0, 0}));
+    EXPECT_EQ(grid->CellWidth(), 0);
+    EXPECT_EQ(grid->CellHeight(), 0);
+}
+
 TEST_F(MonthGridPainting, HeadingShowsLocaleWeekdaysFromTheStartOfWeek)
 {
     const QLocale saved;
@@ -149,13 +217,32 @@ TEST_F(MonthGridPainting, HeadingShowsLocaleWeekdaysFromTheStartOfWeek)
 
 TEST_F(MonthGridPainting, DayTextIsCentredAndClippedToItsCell)
 {
+    // Large cells, so that an offset shows: the ink of "18" sits as far from the
+    // left edge as from the right, and as far from the top as from the bottom.
+    grid->resize(2 * kEdge + 7 * 60 + 6, 2 * kEdge + 7 * 40 + 6);
+    const QRect eighteen = grid->CellRect(3, 3);
+    const QRect ink = ink_box(eighteen, role(QPalette::Base));
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_NEAR(ink.left() - eighteen.left(), eighteen.right() - ink.right(), 2)
+        << ink.left() << "," << ink.right();
+    EXPECT_NEAR(ink.top() - eighteen.top(), eighteen.bottom() - ink.bottom(), 2)
+        << ink.top() << "," << ink.bottom();
+
+    // An oversized "10" is cut off at its cell's edges: the lines around it stay whole.
     QFont huge = grid->font();
-    huge.setPixelSize(40);
+    huge.setPixelSize(120);
     grid->setFont(huge);
-    const QImage image = grid->grab().toImage();
-    // Nothing of an oversized "10" spills over the silver line at the cell's right.
     const QRect ten = grid->CellRect(2, 2);
-    EXPECT_EQ(image.pixel(kEdge + ten.right() + 1, kEdge + ten.center().y()) & 0xFFFFFF, kSilver);
+    const QImage image = grid->grab().toImage();
+    auto px = [&](int x, int y) { return image.pixel(kEdge + x, kEdge + y) & 0xFFFFFF; };
+    for (int y = ten.top(); y <= ten.bottom(); ++y) {
+        EXPECT_EQ(px(ten.left() - 1, y), kSilver) << y;
+        EXPECT_EQ(px(ten.right() + 1, y), kSilver) << y;
+    }
+    for (int x = ten.left(); x <= ten.right(); ++x) {
+        EXPECT_EQ(px(x, ten.top() - 1), kSilver) << x;
+        EXPECT_EQ(px(x, ten.bottom() + 1), kSilver) << x;
+    }
 }
 
 } // namespace
