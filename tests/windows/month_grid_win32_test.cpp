@@ -164,6 +164,48 @@ TEST_F(Win32MonthGrid, PaintsLinesCellsEdgesAndStrips)
     EXPECT_GT(black_in_a_day, 0) << "the digits of 18 February";
 }
 
+TEST_F(Win32MonthGrid, HeadingEdgesReachTheirCorners)
+{
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
+    const Snapshot image(grid->Handle());
+    for (int y = 0; y < 14; ++y) {
+        EXPECT_EQ(image.at(0, y), light) << "left edge " << y;
+        EXPECT_EQ(image.at(27, y), y == 0 ? light : dark) << "right edge " << y;
+    }
+    for (int x = 0; x < 28; ++x) {
+        EXPECT_EQ(image.at(x, 0), light) << "top edge " << x;
+        EXPECT_EQ(image.at(x, 13), x == 0 ? light : dark) << "bottom edge " << x;
+    }
+}
+
+TEST_F(Win32MonthGrid, WideLinesFillExactlyTheGapAfterEachCell)
+{
+    for (const int width : {2, 3}) {
+        grid->Grid().SetGridLineWidth(width);
+        SetWindowPos(grid->Handle(), nullptr, 0, 0, 211, 110, SWP_NOZORDER | SWP_NOMOVE);
+        SetWindowPos(grid->Handle(), nullptr, 0, 0, 210, 110, SWP_NOZORDER | SWP_NOMOVE);
+        const Snapshot image(grid->Handle());
+        const int body_y = grid->Grid().CellRect(0, 2).top + 1;
+        const int body_x = grid->Grid().CellRect(3, 0).left + 1;
+        for (int i = 0; i < 7; ++i) {
+            const orr::Rect cell = grid->Grid().CellRect(i, i);
+            for (int k = 0; k < width; ++k) {
+                EXPECT_EQ(image.at(cell.right + k, 7), kBlack) << width << " heading, column " << i;
+                EXPECT_EQ(image.at(cell.right + k, body_y), kSilver) << width << " body, column " << i;
+                EXPECT_EQ(image.at(body_x, cell.bottom + k), i == 0 ? kBlack : kSilver)
+                    << width << " row " << i;
+            }
+            EXPECT_NE(image.at(cell.right - 1, body_y), kSilver) << width << " last pixel of column " << i;
+            EXPECT_NE(image.at(body_x, cell.bottom - 1), kSilver) << width << " last pixel of row " << i;
+            if (i < 6) {
+                EXPECT_NE(image.at(cell.right + width, body_y), kSilver) << width << " after column " << i;
+                EXPECT_NE(image.at(body_x, cell.bottom + width), kSilver) << width << " after row " << i;
+            }
+        }
+    }
+}
+
 TEST_F(Win32MonthGrid, ClickOnAReadOnlyGridOnlyAddsTheFocusRectangle)
 {
     grid->SetReadOnly(true);
