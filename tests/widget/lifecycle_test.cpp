@@ -1,6 +1,7 @@
 // The main window's lifecycle: start-up order, saving at close, restoring the
 // factory defaults, always-on-top, the menu and the title-bar clock.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -280,9 +281,31 @@ TEST_F(Lifecycle, MenuHasEveryItemWithItsAccessKeyAndOnlyTheTwoOptionsCarryMarks
               (std::vector<std::string>{"View_Readme_file_Option &View Readme file",
                                         "View_Shareware_Catalog_Option View &Shareware Catalog", "N1 -",
                                         "AboutOption &About"}));
-    // Clicking the auto-run item leaves its mark to its command, which reports the registry.
-    form->Auto_Run_at_Windows_Startup_Option->trigger();
-    EXPECT_FALSE(form->Auto_Run_at_Windows_Startup_Option->isChecked());
+}
+
+TEST_F(Lifecycle, AutoRunMarkFollowsWhatItsCommandDid)
+{
+    make();
+    QAction* item = form->Auto_Run_at_Windows_Startup_Option;
+    // No configuration folder: enabling fails, reported as the registry's error.
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    ASSERT_EQ(dialogs_.shown.size(), 1u);
+    EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Error);
+
+    // With one, enabling and then disabling both work, each saying so.
+    struct MadeFolder {
+        QString path = qEnvironmentVariable("XDG_CONFIG_HOME");
+        ~MadeFolder() { QDir(path).removeRecursively(); }
+    } config;
+    ASSERT_TRUE(QDir().mkpath(config.path));
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    ASSERT_EQ(dialogs_.shown.size(), 3u);
+    EXPECT_EQ(dialogs_.shown[1].kind, orr::BoxKind::Information);
+    EXPECT_EQ(dialogs_.shown[2].kind, orr::BoxKind::Information);
 }
 
 TEST(TitleClock, CaptionTakesItsNamesFromTheLocale)
