@@ -15,6 +15,7 @@ import atexit
 import ctypes
 import os
 import re
+import resource
 import select
 import shutil
 import signal
@@ -150,6 +151,14 @@ class Image:
     def count(self, x, y, w, h, predicate):
         return sum(1 for p in self.pixels(x, y, w, h) if predicate(p))
 
+    def same_share(self, other):
+        """The share of pixels equal in both images; 0 when their sizes differ."""
+        if (self.width, self.height) != (other.width, other.height):
+            return 0.0
+        same = sum(1 for i in range(0, len(self.data), 3)
+                   if self.data[i:i + 3] == other.data[i:i + 3])
+        return same / (self.width * self.height)
+
     def save_png(self, path):
         raw = b"".join(b"\0" + self.data[r * self.width * 3:(r + 1) * self.width * 3]
                        for r in range(self.height))
@@ -171,9 +180,12 @@ class XSession:
     """A private X server (Xvfb) with openbox, torn down on exit, on an
     exception and on SIGTERM/SIGHUP/SIGINT."""
 
-    def __init__(self, width=1280, height=1024, window_manager=True, keep_dir=False):
+    def __init__(self, width=1280, height=1024, window_manager=True, keep_dir=False, margins=None):
         self.size = (width, height)
         self.window_manager = window_manager
+        # (left, right, top, bottom) kept free by the window manager, as a desktop's
+        # panels are: the work area is the screen less these.
+        self.margins = margins
         self.keep_dir = keep_dir
         self.dir = None
         self.display = None
@@ -264,12 +276,25 @@ class XSession:
         wait_until(lambda: self._try("xdpyinfo") or self._try("xprop", "-root", "_NET_NONE"),
                    timeout=20, what="the X server to accept clients")
 
+    def _wm_config(self):
+        """openbox's own configuration with this session's margins in it."""
+        left, right, top, bottom = self.margins
+        text = Path("/etc/xdg/openbox/rc.xml").read_text()
+        margins = (f"<margins><top>{top}</top><bottom>{bottom}</bottom>"
+                   f"<left>{left}</left><right>{right}</right></margins>")
+        text, n = re.subn(r"<margins>.*?</margins>", margins, text, flags=re.S)
+        check(n == 1, "openbox's rc.xml has no margins to set")
+        path = self.dir / "openbox-rc.xml"
+        path.write_text(text)
+        return ["--config-file", str(path)]
+
     def _start_wm(self):
         home = self.dir / "home"
         home.mkdir(exist_ok=True)
+        config = self._wm_config() if self.margins else []
         with self._log("openbox") as log:
             self.wm = subprocess.Popen(
-                ["openbox", "--sm-disable"], env=self.env({"HOME": str(home)}),
+                ["openbox", "--sm-disable", *config], env=self.env({"HOME": str(home)}),
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 preexec_fn=_die_with_parent)
 
@@ -278,6 +303,11 @@ class XSession:
             out = self._try("xprop", "-root", "_NET_SUPPORTING_WM_CHECK")
             return out is not None and "window id" in out
         wait_until(wm_ready, timeout=30, what="openbox to manage the screen")
+        if self.margins:
+            left, right, top, bottom = self.margins
+            want = Rect(left, top, self.size[0] - left - right, self.size[1] - top - bottom)
+            wait_until(lambda: (self.work_area() or ()) == tuple(want), timeout=10,
+                       what=f"the work area {want}", describe=self.work_area)
 
     # -- running X tools
 
@@ -312,6 +342,17 @@ class XSession:
         """The whole screen as an Image."""
         return Image.from_ppm(self.run("import", "-window", "root", "-depth", "8", "ppm:-",
                                        binary=True, timeout=30))
+
+    def work_area(self):
+        """The first desktop's work area (_NET_WORKAREA): the screen less panels and margins."""
+        out = self._try("xprop", "-root", "_NET_WORKAREA") or ""
+        values = [int(v) for v in re.findall(r"\d+", out.partition("=")[2])]
+        return Rect(*values[:4]) if len(values) >= 4 else None
+
+    def stacking(self):
+        """Ids of the managed top-level windows, bottom to top."""
+        out = self.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        return [int(v, 16) for v in re.findall(r"0x[0-9a-fA-F]+", out)]
 
     def pointer_to(self, x, y):
         self.run("xdotool", "mousemove", "--sync", str(x), str(y))
@@ -387,10 +428,13 @@ class XSession:
 
     # -- programs
 
-    def start_program(self, executable, extra_files=(), files=None, env=None, args=()):
+    def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
+                      address_space=None):
         """Copies executable (plus extra_files, and files = {name: text or
-        bytes} written fresh) into a new folder and starts it from there."""
-        prog = Program(self, Path(executable), extra_files, files or {}, env or {}, args)
+        bytes} written fresh) into a new folder and starts it from there;
+        address_space (bytes) limits its memory, so that a runaway fails alone."""
+        prog = Program(self, Path(executable), extra_files, files or {}, env or {}, args,
+                       address_space)
         self.programs.append(prog)
         return prog
 
@@ -398,7 +442,7 @@ class XSession:
 class Program:
     """The program under test, run from its own temporary folder."""
 
-    def __init__(self, session, executable, extra_files, files, env, args):
+    def __init__(self, session, executable, extra_files, files, env, args, address_space=None):
         self.session = session
         check(executable.is_file(), f"program not found: {executable}")
         n = len(session.programs)
@@ -423,11 +467,16 @@ class Program:
         })
         self.env.update(env)
         self.log_path = self.folder.parent / f"run{n}-output.log"
+
+        def prepare():
+            _die_with_parent()
+            if address_space is not None:
+                resource.setrlimit(resource.RLIMIT_AS, (address_space, address_space))
         with open(self.log_path, "wb") as log:
             self.proc = subprocess.Popen(
                 self.command(args), cwd=self.folder, env=self.env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
-                preexec_fn=_die_with_parent)
+                preexec_fn=prepare)
 
     def command(self, args):
         """The command line that starts the copied executable; a subclass may
@@ -447,6 +496,13 @@ class Program:
     def check_running(self):
         rc = self.proc.poll()
         check(rc is None, f"the program exited with code {rc}; output:\n{self.output()}")
+
+    def peak_memory_kb(self):
+        """The most physical memory the process has held so far (VmHWM)."""
+        status = Path(f"/proc/{self.pid}/status").read_text()
+        m = re.search(r"^VmHWM:\s+(\d+) kB", status, re.MULTILINE)
+        check(m, f"no VmHWM for pid {self.pid}")
+        return int(m.group(1))
 
     def wait_window(self, title_prefix=TITLE, timeout=30):
         return self.session.wait_window(title_prefix, timeout=timeout, pid=self.pid,
@@ -618,6 +674,14 @@ class Window:
                          f"{action},maximized_vert,maximized_horz")
         wait_until(lambda: self.is_maximized() == on, timeout=10,
                    what=f"maximised state {on}", describe=self.wm_state)
+
+    def is_minimized(self):
+        return "_NET_WM_STATE_HIDDEN" in self.wm_state()
+
+    def minimize(self):
+        self.session.run("xdotool", "windowminimize", "--sync", str(self.id))
+        wait_until(self.is_minimized, timeout=10, what="the window to be minimised",
+                   describe=self.wm_state)
 
     def close(self):
         """Asks politely through the window manager, as the close box does."""

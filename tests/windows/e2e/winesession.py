@@ -92,8 +92,10 @@ class WineSession(XSession):
             env.update(extra)
         return env
 
-    def start_program(self, executable, extra_files=(), files=None, env=None, args=()):
-        prog = WineProgram(self, Path(executable), extra_files, files or {}, env or {}, args)
+    def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
+                      address_space=None):
+        prog = WineProgram(self, Path(executable), extra_files, files or {}, env or {}, args,
+                           address_space)
         self.programs.append(prog)
         return prog
 
