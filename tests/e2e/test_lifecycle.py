@@ -1,8 +1,10 @@
 """The main window's lifecycle in a real X server with openbox: first start
-without a settings file, stored values applied and written back, closing while
-maximised, always-on-top from the menu, restoring the factory defaults from
-the keyboard, the clock in the title bar, and a failed save that is reported
-while the program still ends."""
+without a settings file (at 20, 20 with the design client area below the menu
+bar, whatever the frame), stored values applied and written back, closing
+while maximised, always-on-top from the menu, restoring the factory defaults
+from the keyboard with the question shown above the on-top window, the clock
+in the title bar, and a failed save that is reported while the program still
+ends."""
 
 import calendar
 import datetime
@@ -12,6 +14,8 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
+import boxview as bv  # noqa: E402
+import yearview as yv  # noqa: E402
 from harness import (TITLE, E2EFailure, Rect, XSession, check, run_test,  # noqa: E402
                      wait_until)
 
@@ -39,6 +43,43 @@ def wait_outer(win, want, what):
                describe=win.outer_geometry)
 
 
+def placement(win, menu):
+    """Where the window stands and how big its client area below the menu bar is."""
+    o, c = win.outer_geometry(), win.client_geometry()
+    return (o.x, o.y, c.w, c.h - menu)
+
+
+def wait_placement(win, menu, want, what):
+    wait_until(lambda: placement(win, menu) == want, timeout=10, what=what,
+               describe=lambda: f"at {placement(win, menu)[:2]}, client area {placement(win, menu)[2:]}")
+
+
+def wait_default_placement(win, menu, what):
+    """20, 20 with the design client area, whatever the window manager's frame."""
+    wait_placement(win, menu, (20, 20) + yv.DESIGN_CLIENT, f"{what}: 20, 20 with a "
+                   f"{yv.DESIGN_CLIENT[0]} x {yv.DESIGN_CLIENT[1]} client area")
+
+
+def painted_layout(win):
+    """Once Calendar1 is painted at its design place: how far below the client
+    window's top the layout starts (the menu bar's height), and the layout's
+    screenshot."""
+    def located():
+        shot = win.screenshot()
+        try:
+            menu = yv.locate_content(win, shot)[1]
+        except E2EFailure:
+            return None
+        return menu, shot.crop(0, menu, shot.width, shot.height - menu)
+    return wait_until(located, timeout=20, interval=0.25, what="Calendar1 painted at its design place",
+                      describe=win.client_geometry)
+
+
+def outer_size(win):
+    o = win.outer_geometry()
+    return str(o.w), str(o.h)
+
+
 def close_and_read(win, prog):
     win.close()
     check(prog.wait_exit() == 0, "the program did not end cleanly")
@@ -62,32 +103,45 @@ def check_clock(title):
 
 
 def first_start(x, exe):
+    """Returns the menu bar's height, for the scenarios that follow."""
     prog, win = start(x, exe)
     # The clock replaces the plain title at its first tick.
     title = win.wait_title(lambda t: CLOCK.match(t), timeout=1, what="the clock in the title")
     check_clock(title)
-    wait_outer(win, (20, 20, 659, 614), "the default placement 20, 20, 659 x 614")
+    menu, shot = painted_layout(win)
+    wait_default_placement(win, menu, "the first start")
+    misplaced = yv.grids_in_place(shot)
+    check(not misplaced, f"{misplaced} not at their design places")
     check(not win.is_maximized() and not win.is_above(), f"state {win.wm_state()}")
     first = win.title()
     win.wait_title(lambda t: t != first, timeout=3, what="the clock to move on")
     check(not prog.exists(INI), "a settings file appeared before closing")
+    # The outer size is the design client area plus this window manager's frame.
+    width, height = outer_size(win)
     win.close()
     check(prog.wait_exit() == 0, "the program did not end cleanly")
-    check(settings(prog) == list(zip(KEYS, ("0", "20", "20", "659", "614", "0", "0"))),
-          f"new settings file {settings(prog)}")
+    check(settings(prog) == list(zip(KEYS, ("0", "20", "20", width, height, "0", "0"))),
+          f"new settings file {settings(prog)}, want the outer size {width} x {height}")
+    return menu
 
 
-def stored_values(x, exe):
+def stored_values(x, exe, menu):
     prog, win = start(x, exe, {INI: ini(window_top_posn=50, window_left_posn=70,
                                         window_Width="0x2A0", Always_on_Top_Option=2)})
-    wait_outer(win, (70, 50, 672, 614), "the stored placement with width 0x2A0 = 672")
+    # Without a stored height the client area takes the design height.
+    wait_until(lambda: win.outer_geometry().w == 672, timeout=10, what="the stored width 0x2A0 = 672",
+               describe=win.outer_geometry)
+    wait_placement(win, menu, (70, 50, 672 - sum(win.frame_extents()[:2]), yv.DESIGN_CLIENT[1]),
+                   "the stored place and width 0x2A0 = 672 with the design client height")
     wait_until(win.is_above, timeout=5, what="the window to start on top", describe=win.wm_state)
+    height = outer_size(win)[1]
     values = close_and_read(win, prog)
     check(values["Always_on_Top_Option"] == "1", f"on-top written back as {values['Always_on_Top_Option']}")
-    check(values["window_Width"] == "672", f"width written back as {values['window_Width']}")
+    check((values["window_Width"], values["window_Height"]) == ("672", height),
+          f"size written back as {values['window_Width']} x {values['window_Height']}, want 672 x {height}")
 
 
-def maximised(x, exe):
+def maximised(x, exe, menu):
     prog, win = start(x, exe, {INI: ini(window_top_posn=80, window_left_posn=100, window_Width=700,
                                         window_Height=560)})
     wait_outer(win, (100, 80, 700, 560), "the stored placement")
@@ -109,39 +163,55 @@ def open_file_menu_item(win, key):
     win.session.key(key)
 
 
-def always_on_top_and_defaults(x, exe):
+def ask_defaults(x, prog, win):
+    """Picks Restore Factory Defaults; returns the question box."""
+    open_file_menu_item(win, "r")
+    return x.wait_new_window("Warning", known=[win], pid=prog.pid)
+
+
+def answer(x, prog, box, key):
+    box.key(key)
+    x.wait_no_window("Warning", pid=prog.pid)
+
+
+def always_on_top_and_defaults(x, exe, menu):
     prog, win = start(x, exe, {INI: ini(window_top_posn=120, window_left_posn=150, window_Width=600,
                                         window_Height=500)})
     placed = (150, 120, 600, 500)
     wait_outer(win, placed, "the stored placement")
+    x.park_pointer()
+    # Over a window that is not on top the question is the newest window and lies
+    # above it: that is how it looks.
+    box = ask_defaults(x, prog, win)
+    look = bv.reference(x, box)
+    answer(x, prog, box, "Escape")
     for on in (True, False, True):
         open_file_menu_item(win, "o")
         wait_until(lambda: win.is_above() == on, timeout=5, what=f"on top = {on}", describe=win.wm_state)
         check(win.outer_geometry() == Rect(*placed), f"the window moved to {win.outer_geometry()}")
 
-    # Escape is No: nothing changes.
-    open_file_menu_item(win, "r")
-    box = x.wait_new_window("Warning", known=[win], pid=prog.pid)
-    box.key("Escape")
-    x.wait_no_window("Warning", pid=prog.pid)
+    # Escape is No: nothing changes. The question must be seen to be answered.
+    box = ask_defaults(x, prog, win)
+    bv.check_shown(box, look, "the question over the on-top window")
+    answer(x, prog, box, "Escape")
     check(prog.exists(INI) and win.is_above(), "answering No changed something")
     check(win.outer_geometry() == Rect(*placed), f"answering No moved the window to {win.outer_geometry()}")
 
     # Enter is Yes: the file goes and the defaults apply.
-    open_file_menu_item(win, "r")
-    box = x.wait_new_window("Warning", known=[win], pid=prog.pid)
-    box.key("Return")
-    x.wait_no_window("Warning", pid=prog.pid)
+    box = ask_defaults(x, prog, win)
+    bv.check_shown(box, look, "the question over the on-top window")
+    answer(x, prog, box, "Return")
     wait_until(lambda: not prog.exists(INI), timeout=5, what="the settings file to be deleted")
-    wait_outer(win, (20, 20, 659, 614), "the default placement after Yes")
+    wait_default_placement(win, menu, "after Yes")
     wait_until(lambda: not win.is_above(), timeout=5, what="on top to drop", describe=win.wm_state)
+    width, height = outer_size(win)
     values = close_and_read(win, prog)
-    check([values[k] for k in KEYS] == ["0", "20", "20", "659", "614", "0", "0"], f"after defaults {values}")
+    check([values[k] for k in KEYS] == ["0", "20", "20", width, height, "0", "0"], f"after defaults {values}")
 
 
-def failed_write(x, exe):
+def failed_write(x, exe, menu):
     prog, win = start(x, exe)
-    wait_outer(win, (20, 20, 659, 614), "the default placement")
+    wait_default_placement(win, menu, "without a settings file")
     prog.path(INI).mkdir()  # a folder in the file's place cannot be written
     win.close()
     box = x.wait_new_window(TITLE, known=[win], pid=prog.pid)
@@ -152,14 +222,16 @@ def failed_write(x, exe):
 def main():
     exe = Path(sys.argv[1])
     with XSession() as x:
-        for scenario in (first_start, stored_values, maximised, always_on_top_and_defaults,
-                         failed_write):
+        def run(scenario, *args):
             try:
-                scenario(x, exe)
+                return scenario(x, exe, *args)
             except E2EFailure as exc:
                 for prog in x.programs:
                     print(prog.output(), file=sys.stderr)
                 raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+        menu = run(first_start)
+        for scenario in (stored_values, maximised, always_on_top_and_defaults, failed_write):
+            run(scenario, menu)
     return 0
 
 

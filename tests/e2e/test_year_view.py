@@ -1,7 +1,8 @@
-"""The year window in a real X server: twelve month grids showing today's
-year with today's month label red, then two presses of "Next Year" show
-today's year + 2 with every label black. The year is read from what the
-user sees: the column of the highlighted 1st of each month."""
+"""The year window in a real X server: twelve month grids, at their design
+places from the first start, showing today's year with today's month label
+red, then two presses of "Next Year" show today's year + 2 with every label
+black. The year is read from what the user sees: the column of the
+highlighted 1st of each month."""
 
 import datetime
 import sys
@@ -72,12 +73,12 @@ def main():
                        describe=why_not)
             x.park_pointer()
 
-            # Without a settings file the window takes the default outer size; with
-            # the client area below the menu at the design size, every grid is at
-            # its design place.
-            outer = win.outer_geometry()
-            check((outer.w, outer.h) == (659, 614), f"outer size {outer.w} x {outer.h}, want 659 x 614")
-            win.resize(yv.DESIGN_CLIENT[0], yv.DESIGN_CLIENT[1] + win.content_offset[1])
+            # Without a settings file the client area below the menu takes the
+            # design size, so every grid stands at its design place as it starts.
+            client = win.client_geometry()
+            check((client.w, client.h - win.content_offset[1]) == yv.DESIGN_CLIENT,
+                  f"client area {client.w} x {client.h - win.content_offset[1]} below the menu, "
+                  f"want {yv.DESIGN_CLIENT[0]} x {yv.DESIGN_CLIENT[1]}")
 
             def grids_placed():
                 last[0] = win.screenshot()
