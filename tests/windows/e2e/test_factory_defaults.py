@@ -1,15 +1,18 @@
 """Restore Factory Defaults in orrindale.exe under Wine, driven from the
-keyboard (Alt+F, R): the question box is captioned "Warning" and belongs to
-the main window; Escape (No) changes nothing, Enter (Yes) deletes the
-settings file, puts the window back at the default placement and takes it
-off the top. File, Exit then saves the defaults."""
+keyboard (Alt+F, R): the question box is captioned "Warning", belongs to the
+main window and lies above it; Escape (No) changes nothing, Enter (Yes)
+deletes the settings file, puts the window back at 20, 20 with the design
+client area below the menu bar and takes it off the top. File, Exit then
+saves the defaults, with the outer size that client area makes."""
 
 import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-import win32view as wv  # noqa: E402
+import win32view as wv  # noqa: E402  (puts tests/e2e on the path)
+import boxview as bv  # noqa: E402
+import yearview as yv  # noqa: E402
 from harness import TITLE, E2EFailure, check, run_test, wait_until  # noqa: E402
 from test_lifecycle import CLOCK, INI, KEYS, ini  # noqa: E402
 from winesession import WineSession  # noqa: E402
@@ -29,7 +32,7 @@ def ask(x, prog, win, answer):
     wv.file_menu(win, "r")
     box = x.wait_new_window("Warning", known=[win], pid=prog.pid)
     check(box.title() == "Warning", f"question box captioned {box.title()!r}")
-    check(box.transient_for() == win.id, "the question box does not belong to the main window")
+    bv.check_owned_above(x, box, win, "the question box")
     box.key(answer)
     x.wait_no_window("Warning", pid=prog.pid)
 
@@ -38,18 +41,13 @@ def main():
     exe = Path(sys.argv[1])
     with WineSession() as x:
         try:
-            # The default placement as Wine shows it, for comparing later.
-            prog, win = start(x, exe)
-            decor = wv.Decorations(win)
-            default_geometry = wv.settled_geometry(win)
-            win.close()
-            check(prog.wait_exit() == 0, "the first run did not end cleanly")
-
             stored = ini(window_top_posn=PLACED[1], window_left_posn=PLACED[0],
                          window_Width=PLACED[2], window_Height=PLACED[3],
                          Always_on_Top_Option=1) + "[Elsewhere]\r\nColour=blue\r\n"
             prog, win = start(x, exe, {INI: stored})
-            decor.wait_bounds(win, PLACED, "the stored placement")
+            # Wine's caption and borders around the X window, from the stored placement.
+            decor = wv.Decorations(win, PLACED)
+            menu = wv.locate_layout(win)
             wait_until(win.is_above, timeout=5, what="the window on top", describe=win.wm_state)
 
             ask(x, prog, win, "Escape")
@@ -59,9 +57,10 @@ def main():
 
             ask(x, prog, win, "Return")
             wait_until(lambda: not prog.exists(INI), timeout=5, what="the settings file to be deleted")
-            wait_until(lambda: win.client_geometry() == default_geometry, timeout=10,
-                       what="the window back at the default placement",
-                       describe=lambda: f"{win.client_geometry()}, want {default_geometry}")
+            width = yv.DESIGN_CLIENT[0] + decor.left + decor.right
+            height = yv.DESIGN_CLIENT[1] + menu + decor.top + decor.bottom
+            decor.wait_bounds(win, (20, 20, width, height),
+                              f"20, 20 with a {yv.DESIGN_CLIENT[0]} x {yv.DESIGN_CLIENT[1]} client area")
             wait_until(lambda: not win.is_above(), timeout=5, what="the window off the top",
                        describe=win.wm_state)
             check(not win.is_maximized(), f"state {win.wm_state()} after the defaults")
@@ -70,7 +69,7 @@ def main():
             wv.file_menu(win, "x")
             check(prog.wait_exit() == 0, "File, Exit did not end the program cleanly")
             values = [line.split("=", 1) for line in prog.read(INI).split("\r\n")[1:] if line]
-            check(values == [[k, v] for k, v in zip(KEYS, ("0", "20", "20", "659", "614", "0", "0"))],
+            check(values == [[k, str(v)] for k, v in zip(KEYS, (0, 20, 20, width, height, 0, 0))],
                   f"the close after the defaults wrote {values}")
         except E2EFailure:
             for p in x.programs:

@@ -2,7 +2,7 @@
 the Linux readers of the year layout: Wine draws the menu bar inside the X
 window, so the layout starts below it; the window manager draws the caption
 and frame, so the Win32 window bounds are the X window's plus Wine's own
-non-client widths, measured once from a window at the default placement."""
+non-client widths, measured once from a window at a stored placement."""
 
 import sys
 from pathlib import Path
@@ -13,7 +13,6 @@ import yearview as yv  # noqa: E402
 from harness import Rect, check, wait_until  # noqa: E402
 from test_scaling import grid_lines_at, scaled  # noqa: E402
 
-DEFAULT_BOUNDS = (20, 20, 659, 614)  # left, top, outer width, outer height without a file
 MAX_MENU = 80
 RED, BLACK = (255, 0, 0), (0, 0, 0)
 
@@ -94,9 +93,13 @@ def settled_geometry(win, quiet=0.4, timeout=10):
 
 class Decorations:
     """Wine's non-client widths around the X window (caption and borders that
-    the window manager replaces), from a window known to sit at `bounds`."""
+    the window manager replaces), from a window known to sit at `bounds`
+    (left, top, width, height): one placed by a settings file, say, whose close
+    writes those bounds back."""
 
-    def __init__(self, win, bounds=DEFAULT_BOUNDS):
+    memory_limit = None  # Wine reserves more address space than any sane limit
+
+    def __init__(self, win, bounds):
         c = settled_geometry(win)
         left, top, width, height = bounds
         self.left, self.top = c.x - left, c.y - top
@@ -109,6 +112,10 @@ class Decorations:
         c = win.client_geometry()
         return Rect(c.x - self.left, c.y - self.top, c.w + self.left + self.right,
                     c.h + self.top + self.bottom)
+
+    def title(self, win):
+        """Height of the caption and border above the client area."""
+        return self.top
 
     def wait_bounds(self, win, want, what, timeout=10):
         want = Rect(*want)
