@@ -1,29 +1,51 @@
-// Executable path on Linux: the resolved target of /proc/self/exe.
+// Executable path on Linux: /proc/self/exe, which the kernel keeps as the resolved path
+// of the running file. An executable replaced while running (an upgrade) reads as
+// "<path> (deleted)"; its folder is still the one it was started from.
 #include "platform/executable_path.h"
 
-#include <climits>
-#include <cstdlib>
-#include <memory>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orr::platform {
+namespace {
+
+constexpr std::string_view kDeletedMark = " (deleted)";
+constexpr std::size_t kFirstBuffer = 256;
+constexpr std::size_t kLongestLink = 1 << 16;
+
+std::string link_target(const char* link)
+{
+    for (std::size_t size = kFirstBuffer; size <= kLongestLink; size *= 2) {
+        std::string target(size, '\0');
+        const ssize_t length = readlink(link, target.data(), target.size());
+        if (length < 0)
+            return {};
+        if (static_cast<std::size_t>(length) < target.size()) {
+            target.resize(static_cast<std::size_t>(length));
+            return target;
+        }
+    }
+    return {};
+}
+
+bool exists(const std::string& path)
+{
+    struct stat status {};
+    return lstat(path.c_str(), &status) == 0;
+}
+
+} // namespace
 
 char path_separator() { return '/'; }
 
-std::string executable_path() {
-    std::unique_ptr<char, decltype(&std::free)> resolved(realpath("/proc/self/exe", nullptr), &std::free);
-    return resolved ? std::string(resolved.get()) : std::string();
-}
-
-std::string executable_folder() {
-    const std::string path = executable_path();
-    const auto cut = path.rfind('/');
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-std::string executable_file_name() {
-    const std::string path = executable_path();
-    const auto cut = path.rfind('/');
-    return cut == std::string::npos ? path : path.substr(cut + 1);
+std::string running_executable_path()
+{
+    std::string path = link_target("/proc/self/exe");
+    // A file really named so keeps its name.
+    if (path.ends_with(kDeletedMark) && !exists(path))
+        path.resize(path.size() - kDeletedMark.size());
+    return path;
 }
 
 } // namespace orr::platform

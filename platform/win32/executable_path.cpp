@@ -1,30 +1,33 @@
-// Executable path on Windows: the module file name of the running process.
+// Executable path on Windows: the module file name of the running process. A name of
+// MAX_PATH characters or more is a real path, not a cut one: the buffer grows to it.
 #include "platform/executable_path.h"
 
 #include <windows.h>
 
 namespace orr::platform {
+namespace {
+
+// The longest name the system keeps for a module.
+constexpr DWORD kLongestPath = 32768;
+
+} // namespace
 
 char path_separator() { return '\\'; }
 
-std::string executable_path() {
-    char buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    // A full buffer means the name was cut short; a cut name is no usable path.
-    if (length == 0 || length >= MAX_PATH) return {};
-    return std::string(buffer, length);
-}
-
-std::string executable_folder() {
-    const std::string path = executable_path();
-    const auto cut = path.rfind('\\');
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-std::string executable_file_name() {
-    const std::string path = executable_path();
-    const auto cut = path.rfind('\\');
-    return cut == std::string::npos ? path : path.substr(cut + 1);
+std::string running_executable_path()
+{
+    for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
+        std::string buffer(size, '\0');
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0)
+            return {};
+        // A full buffer means the name was cut short: try again with more room.
+        if (length < size) {
+            buffer.resize(length);
+            return buffer;
+        }
+    }
+    return {};
 }
 
 } // namespace orr::platform
