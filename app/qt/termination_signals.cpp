@@ -2,8 +2,6 @@
 // loop, woken by the pipe, makes the close request.
 #include "app/qt/termination_signals.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -65,9 +63,5 @@ void TerminationSignals::Arrived()
     char drained[64];
     while (read(read_end_, drained, sizeof drained) > 0) {
     }
-    // A box or the About window open on top is answered as by Escape first, so the
-    // window's own close is not kept waiting behind it.
-    if (QWidget* modal = QApplication::activeModalWidget())
-        modal->close();
     close_request_();
 }

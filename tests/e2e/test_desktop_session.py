@@ -1,5 +1,6 @@
 """The desktop session around the calendar. SIGTERM, SIGHUP and SIGINT (a log-out,
-a closed terminal, Ctrl+C) close it as its close box does, saving where it stands.
+a closed terminal, Ctrl+C) close it as its close box does, saving where it stands,
+also while a question is open (answered No).
 A session checkpoint and a log-out that is then cancelled save the settings and
 leave the calendar open as it was, maximised or not (the session manager is a small
 XSMP server of the tests' own)."""
@@ -91,6 +92,18 @@ def signals_close_politely(x, exe):
               f"{sig.name} left {prog.read(INI) if prog.exists(INI) else 'no settings file'}")
 
 
+def signal_while_a_question_is_open(x, exe):
+    prog, win, moved = moved_window(x, exe)
+    win.key("alt+f")
+    x.key("r")
+    x.wait_new_window("Warning", known=[win], pid=prog.pid)
+    os.kill(prog.pid, signal.SIGTERM)
+    rc = prog.wait_exit(10)
+    check(rc == 0, f"SIGTERM under the question ended the program with {rc}")
+    check(prog.exists(INI) and placement(prog) == moved,
+          f"SIGTERM under the question left {prog.read(INI) if prog.exists(INI) else 'no settings file'}")
+
+
 def session_saves_keep_the_window(x, exe):
     manager = SessionManager(x)
     try:
@@ -120,7 +133,8 @@ def session_saves_keep_the_window(x, exe):
 def main():
     exe = Path(sys.argv[1])
     with XSession() as x:
-        for scenario in (signals_close_politely, session_saves_keep_the_window):
+        for scenario in (signals_close_politely, signal_while_a_question_is_open,
+                         session_saves_keep_the_window):
             try:
                 scenario(x, exe)
             except E2EFailure as exc:
