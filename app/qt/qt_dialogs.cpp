@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 namespace {
 
@@ -33,12 +34,15 @@ protected:
     {
         // The box has its final size here, before it is mapped.
         QMessageBox::showEvent(event);
-        const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect placed(QPoint(), frameGeometry().size());
-            placed.moveCenter(screen->availableGeometry().center());
-            move(placed.topLeft());
-        }
+        const QWidget* owner = parentWidget();
+        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        // The box's own frame comes only when it is mapped; the owner's stands in for it.
+        const QMargins frame = owner && owner->windowHandle() ? owner->windowHandle()->frameMargins() : QMargins();
+        QRect placed(QPoint(), size().grownBy(frame));
+        placed.moveCenter(screen->availableGeometry().center());
+        move(placed.topLeft() + QPoint(frame.left(), frame.top()));
     }
 };
 

@@ -59,7 +59,7 @@ public:
     orr::Bounds OuterBounds() const override;
     void SetOuterBounds(const orr::Bounds& outer) override;
     orr::Screens ScreenLayout() const override;
-    bool IsMaximized() const override { return IsZoomed(handle_) != 0; }
+    bool IsMaximized() const override;
     void ShowWindow(int command) override;
     int LauncherShowCommand() const override;
     void SetTopmost(bool on) override;

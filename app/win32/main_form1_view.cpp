@@ -180,7 +180,22 @@ orr::Screens TMainForm1::ScreenLayout() const
     return layout;
 }
 
-void TMainForm1::ShowWindow(int command) { ::ShowWindow(handle_, command); }
+bool TMainForm1::IsMaximized() const
+{
+    // A maximised window that was then minimised comes back maximised.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    return IsZoomed(handle_) || (IsIconic(handle_) && GetWindowPlacement(handle_, &placement) &&
+                                 (placement.flags & WPF_RESTORETOMAXIMIZED));
+}
+
+void TMainForm1::ShowWindow(int command)
+{
+    ::ShowWindow(handle_, command);
+    // A window minimised from maximised comes back maximised; restoring means unmaximised.
+    if (command == SW_RESTORE && IsZoomed(handle_))
+        ::ShowWindow(handle_, SW_RESTORE);
+}
 
 int TMainForm1::LauncherShowCommand() const
 {
