@@ -100,7 +100,7 @@ orr::Bounds TMainForm1::ClientRect() const { return {0, 0, client_->width(), cli
 void TMainForm1::SetClientSize(int width, int height)
 {
     // The menu bar sits above the client area, inside the window.
-    resize(width, height + menuBar()->sizeHint().height());
+    frame_.Resize(QSize(width, height + menuBar()->sizeHint().height()));
 }
 
 // Maximised or minimised, the place kept is the one the window returns to.

@@ -47,7 +47,14 @@ void WindowFrame::SetOuterBounds(QRect outer)
     window_.setGeometry(outer.marginsRemoved(frame));
     awaiting_.reset();
     if (frame.isNull())
-        awaiting_ = Awaiting{outer, window_.size()};
+        awaiting_ = Awaiting{outer, std::nullopt};
+}
+
+void WindowFrame::Resize(QSize size)
+{
+    window_.resize(size);
+    if (awaiting_)
+        awaiting_->resized = size;
 }
 
 void WindowFrame::FrameAnnounced(QMargins frame, bool maximized)
@@ -62,11 +69,11 @@ void WindowFrame::FrameAnnounced(QMargins frame, bool maximized)
     awaiting_.reset();
     if (window_.windowState() != Qt::WindowNoState)
         return;
-    if (window_.size() == awaited.client)
-        SetOuterBounds(awaited.outer);
-    else
+    if (awaited.resized)
         window_.setGeometry(
-            QRect(awaited.outer.topLeft() + QPoint(frame.left(), frame.top()), window_.size()));
+            QRect(awaited.outer.topLeft() + QPoint(frame.left(), frame.top()), *awaited.resized));
+    else
+        SetOuterBounds(awaited.outer);
 }
 
 void WindowFrame::RestoreFromMaximized()

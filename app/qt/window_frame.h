@@ -16,6 +16,8 @@ public:
     // Maximised or minimised, the bounds the window returns to.
     QRect OuterBounds() const;
     void SetOuterBounds(QRect outer);
+    // A size for the window itself, decoration not included.
+    void Resize(QSize size);
     // The decoration of the window in its normal state.
     QMargins Margins() const;
     // Asks the window manager for its decoration ahead of the first placement; true
@@ -35,7 +37,7 @@ private:
     // Outer bounds applied before the decoration was known, applied again once it is.
     struct Awaiting {
         QRect outer;
-        QSize client; // the size given then; a size asked for since stands
+        std::optional<QSize> resized; // a size asked for since, which stands
     };
     std::optional<Awaiting> awaiting_;
 };
