@@ -32,9 +32,11 @@ bool window_manager_supports(xcb_connection_t* c, xcb_window_t root, xcb_atom_t 
 std::optional<QMargins> announced_frame_margins(QWidget* window)
 {
     xcb_connection_t* c = x11::connection();
-    // Elsewhere Qt's platform knows the decoration itself.
-    if (!c)
-        return window->windowHandle() ? std::optional(window->windowHandle()->frameMargins()) : std::nullopt;
+    // Elsewhere Qt's platform knows the decoration itself, where it knows it at all.
+    if (!c) {
+        const QMargins known = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+        return known.isNull() ? std::nullopt : std::optional(known);
+    }
     const auto id = static_cast<xcb_window_t>(window->internalWinId());
     if (!id)
         return std::nullopt;
