@@ -51,10 +51,10 @@ bool WindowManagerEvents::nativeEventFilter(const QByteArray& type, void* messag
         return false;
     if (notify->atom == state_atom_ && listeners_.above_changed)
         QMetaObject::invokeMethod(
-            &window_, [this] { StateChanged(); }, Qt::QueuedConnection);
+            &window_, [this] { guarded([this] { StateChanged(); }); }, Qt::QueuedConnection);
     else if (notify->atom == extents_atom_ && listeners_.frame_announced)
         QMetaObject::invokeMethod(
-            &window_, [this] { ExtentsChanged(); }, Qt::QueuedConnection);
+            &window_, [this] { guarded([this] { ExtentsChanged(); }); }, Qt::QueuedConnection);
     return false;
 }
 
@@ -66,16 +66,14 @@ void WindowManagerEvents::StateChanged()
         return;
     const auto atoms = x11::property32(c, id, state_atom_);
     const bool above = std::find(atoms.begin(), atoms.end(), above_atom_) != atoms.end();
-    guarded([this, above] { listeners_.above_changed(above); });
+    listeners_.above_changed(above);
 }
 
 void WindowManagerEvents::ExtentsChanged()
 {
     // The window manager sets the state before the decoration that goes with it.
-    if (const auto frame = announced_frame_margins(&window_)) {
-        const bool maximized = maximized_by_window_manager(&window_);
-        guarded([this, frame, maximized] { listeners_.frame_announced(*frame, maximized); });
-    }
+    if (const auto frame = announced_frame_margins(&window_))
+        listeners_.frame_announced(*frame, maximized_by_window_manager(&window_));
 }
 
 } // namespace orr::window
