@@ -29,13 +29,13 @@ constexpr int kFrameWatchIntervalMs = 20;
 constexpr int kVirtualReturn = 13;
 const QColor kLinkColour(0, 0, 255);
 
-QFont font_of(const orr::about::Font& spec)
+QFont font_of(const orr::about::Font& wanted)
 {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPixelSize(spec.pixel_height);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
-    font.setStyleHint(spec.serif ? QFont::Serif : QFont::SansSerif);
+    QFont font(QString::fromLatin1(wanted.face));
+    font.setPixelSize(wanted.pixel_height);
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
+    font.setStyleHint(wanted.serif ? QFont::Serif : QFont::SansSerif);
     return font;
 }
 

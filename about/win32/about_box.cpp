@@ -97,15 +97,15 @@ TAboutBox::~TAboutBox()
     }
 }
 
-HFONT TAboutBox::Font(const orr::about::Font& spec)
+HFONT TAboutBox::Font(const orr::about::Font& wanted)
 {
-    const FontKey key{spec.face, spec.pixel_height, spec.bold, spec.underline, spec.serif};
+    const FontKey key{wanted.face, wanted.pixel_height, wanted.bold, wanted.underline, wanted.serif};
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
-        const HFONT font = CreateFontA(-spec.pixel_height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                       spec.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        const HFONT font = CreateFontA(-wanted.pixel_height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                       wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       VARIABLE_PITCH | (spec.serif ? FF_ROMAN : FF_SWISS), spec.face);
+                                       VARIABLE_PITCH | (wanted.serif ? FF_ROMAN : FF_SWISS), wanted.face);
         found = fonts_.emplace(key, orr::win32::GdiObject<HFONT>(font)).first;
     }
     return found->second.get();

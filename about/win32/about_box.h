@@ -72,7 +72,7 @@ private:
     bool Command(int id);
 
     void Create(const orr::about::Design& design);
-    HFONT Font(const orr::about::Font& spec);
+    HFONT Font(const orr::about::Font& wanted);
     void FitToText(Item& label);
     void UpdateHint(orr::about::Control control);
     void CentreOnScreen();

@@ -8,19 +8,19 @@
 #include <string>
 #include <tuple>
 
-struct FontSpec {
+struct FontChoice {
     std::string face;
     int height = 0; // negative: a character height in pixels
     bool bold = false;
-    auto operator<=>(const FontSpec&) const = default;
+    auto operator<=>(const FontChoice&) const = default;
 };
 
 using SharedFont = std::shared_ptr<std::remove_pointer_t<HFONT>>;
 
 class FontCache {
 public:
-    SharedFont Get(const FontSpec& spec);
+    SharedFont Get(const FontChoice& wanted);
 
 private:
-    std::map<FontSpec, std::weak_ptr<std::remove_pointer_t<HFONT>>> fonts_;
+    std::map<FontChoice, std::weak_ptr<std::remove_pointer_t<HFONT>>> fonts_;
 };

@@ -32,10 +32,10 @@ const std::array<const char*, orr::MainForm::kMonths> kMonthNames{
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-const FontSpec kWindowFont{"System", -13, false};
-const FontSpec kGridFont{"Times New Roman", -13, false};
-const FontSpec kRowFont{"Times New Roman", -16, false};
-const FontSpec kBoldRowFont{"Times New Roman", -16, true};
+const FontChoice kWindowFont{"System", -13, false};
+const FontChoice kGridFont{"Times New Roman", -13, false};
+const FontChoice kRowFont{"Times New Roman", -16, false};
+const FontChoice kBoldRowFont{"Times New Roman", -16, true};
 
 RECT bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
@@ -173,7 +173,7 @@ void TMainForm1::CreateHints()
 }
 
 HWND TMainForm1::AddControl(const char* name, const char* kind, DWORD style, HWND parent, int id, RECT design,
-                            FontSpec font, DWORD ex_style)
+                            FontChoice font, DWORD ex_style)
 {
     const HWND control =
         CreateWindowExA(ex_style, kind, "", WS_CHILD | style,
@@ -184,7 +184,7 @@ HWND TMainForm1::AddControl(const char* name, const char* kind, DWORD style, HWN
     return control;
 }
 
-void TMainForm1::Adopt(const std::string& name, HWND window, RECT design, FontSpec font)
+void TMainForm1::Adopt(const std::string& name, HWND window, RECT design, FontChoice font)
 {
     SetWindowPos(window, nullptr, design.left, design.top, design.right - design.left, design.bottom - design.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

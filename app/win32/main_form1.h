@@ -79,10 +79,10 @@ private:
     // A component of the window in creation order: a control with its font, or a
     // menu, menu item or timer (no window).
     struct Owned {
-        explicit Owned(std::string n, HWND w = nullptr, FontSpec f = {}) : name(std::move(n)), window(w), font(std::move(f)) {}
+        explicit Owned(std::string n, HWND w = nullptr, FontChoice f = {}) : name(std::move(n)), window(w), font(std::move(f)) {}
         std::string name;
         HWND window = nullptr;
-        FontSpec font;
+        FontChoice font;
         SharedFont held;
     };
 
@@ -97,9 +97,9 @@ private:
     void CreateButtonRow();
     void CreateHints();
     HWND AddControl(const char* name, const char* kind, DWORD style, HWND parent, int id, RECT design,
-                    FontSpec font, DWORD ex_style = 0);
+                    FontChoice font, DWORD ex_style = 0);
     // Takes a control made elsewhere into the component list, at its design bounds.
-    void Adopt(const std::string& name, HWND window, RECT design, FontSpec font);
+    void Adopt(const std::string& name, HWND window, RECT design, FontChoice font);
     void AddNonVisual(const char* name) { components_.emplace_back(name); }
     void ApplyFont(Owned& component);
     DWORD Style() const;

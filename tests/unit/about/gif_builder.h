@@ -13,7 +13,7 @@
 
 namespace orr::test {
 
-struct GifFrameSpec {
+struct GifFrameRecipe {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -27,35 +27,35 @@ struct GifFrameSpec {
     bool control = true; // write a graphic control extension
 };
 
-struct GifSpec {
+struct GifRecipe {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> global_palette; // 0xRRGGBB; empty: none
     std::optional<int> loop_count;             // NETSCAPE2.0, written before the first frame
-    std::vector<GifFrameSpec> frames;
+    std::vector<GifFrameRecipe> frames;
 };
 
 class GifBytes {
 public:
-    static std::vector<std::uint8_t> build(const GifSpec& spec)
+    static std::vector<std::uint8_t> build(const GifRecipe& wanted)
     {
         GifBytes out;
         out.text("GIF89a");
-        out.word(spec.width);
-        out.word(spec.height);
-        const int global_bits = table_bits(spec.global_palette.size());
-        out.byte(spec.global_palette.empty() ? 0 : 0x80 | (global_bits - 1));
+        out.word(wanted.width);
+        out.word(wanted.height);
+        const int global_bits = table_bits(wanted.global_palette.size());
+        out.byte(wanted.global_palette.empty() ? 0 : 0x80 | (global_bits - 1));
         out.byte(0); // background
         out.byte(0); // aspect
-        out.table(spec.global_palette, global_bits);
-        if (spec.loop_count) {
+        out.table(wanted.global_palette, global_bits);
+        if (wanted.loop_count) {
             out.bytes({0x21, 0xFF, 11});
             out.text("NETSCAPE2.0");
             out.bytes({3, 1});
-            out.word(*spec.loop_count);
+            out.word(*wanted.loop_count);
             out.byte(0);
         }
-        for (const GifFrameSpec& frame : spec.frames)
+        for (const GifFrameRecipe& frame : wanted.frames)
             out.frame(frame);
         out.byte(0x3B);
         return out.data_;
@@ -100,7 +100,7 @@ private:
         }
     }
 
-    void frame(const GifFrameSpec& f)
+    void frame(const GifFrameRecipe& f)
     {
         if (f.control) {
             bytes({0x21, 0xF9, 4, (f.disposal & 7) << 2 | (f.transparent >= 0 ? 1 : 0)});

@@ -11,8 +11,8 @@ namespace orr::gif {
 namespace {
 
 using test::GifBytes;
-using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifFrameRecipe;
+using test::GifRecipe;
 
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
@@ -21,9 +21,9 @@ constexpr std::uint32_t kClear = Compositor::kClear;
 constexpr std::uint32_t kBlack = Compositor::kBlack;
 const std::vector<std::uint32_t> kPalette{0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
 
-GifFrameSpec solid(int left, int top, int width, int height, std::uint8_t colour, int disposal)
+GifFrameRecipe solid(int left, int top, int width, int height, std::uint8_t colour, int disposal)
 {
-    GifFrameSpec frame;
+    GifFrameRecipe frame;
     frame.left = left;
     frame.top = top;
     frame.width = width;
@@ -48,14 +48,14 @@ std::vector<std::vector<std::uint32_t>> rows(const Compositor& canvas)
 // by `disposal`, then a blue dot in the corner.
 Picture three_frames(int disposal, bool transparent_anywhere)
 {
-    GifSpec spec{4, 4, kPalette, 0, {}};
-    GifFrameSpec ground = solid(0, 0, 4, 4, 1, kDisposalKeep);
-    GifFrameSpec square = solid(1, 1, 2, 2, 2, disposal);
+    GifRecipe wanted{4, 4, kPalette, 0, {}};
+    GifFrameRecipe ground = solid(0, 0, 4, 4, 1, kDisposalKeep);
+    GifFrameRecipe square = solid(1, 1, 2, 2, 2, disposal);
     square.pixels[3] = 0; // black, or see-through when 0 is the transparent colour
     if (transparent_anywhere)
         square.transparent = 0;
-    spec.frames = {ground, square, solid(0, 0, 1, 1, 3, kDisposalNone)};
-    const std::vector<std::uint8_t> bytes = GifBytes::build(spec);
+    wanted.frames = {ground, square, solid(0, 0, 1, 1, 3, kDisposalNone)};
+    const std::vector<std::uint8_t> bytes = GifBytes::build(wanted);
     return load(bytes);
 }
 

@@ -12,14 +12,14 @@ namespace orr::gif {
 namespace {
 
 using test::GifBytes;
-using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifFrameRecipe;
+using test::GifRecipe;
 
 const std::vector<std::uint32_t> kPalette{0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
 
-GifFrameSpec solid(int left, int top, int width, int height, std::uint8_t colour)
+GifFrameRecipe solid(int left, int top, int width, int height, std::uint8_t colour)
 {
-    GifFrameSpec frame;
+    GifFrameRecipe frame;
     frame.left = left;
     frame.top = top;
     frame.width = width;
@@ -28,25 +28,25 @@ GifFrameSpec solid(int left, int top, int width, int height, std::uint8_t colour
     return frame;
 }
 
-Picture load_spec(const GifSpec& spec)
+Picture load_recipe(const GifRecipe& wanted)
 {
-    const std::vector<std::uint8_t> bytes = GifBytes::build(spec);
+    const std::vector<std::uint8_t> bytes = GifBytes::build(wanted);
     return load(bytes);
 }
 
 TEST(GifLoading, KeepsEachFramesPlaceDelayDisposalAndTransparency)
 {
-    GifSpec spec{6, 5, kPalette, 999, {}};
-    GifFrameSpec first = solid(0, 0, 6, 5, 1);
+    GifRecipe wanted{6, 5, kPalette, 999, {}};
+    GifFrameRecipe first = solid(0, 0, 6, 5, 1);
     first.delay_cs = 10;
     first.disposal = 2;
     first.transparent = 3;
-    GifFrameSpec second = solid(2, 1, 3, 2, 2);
+    GifFrameRecipe second = solid(2, 1, 3, 2, 2);
     second.delay_cs = 7;
     second.disposal = 3;
-    spec.frames = {first, second};
+    wanted.frames = {first, second};
 
-    const Picture picture = load_spec(spec);
+    const Picture picture = load_recipe(wanted);
     ASSERT_EQ(picture.frames.size(), 2u);
     EXPECT_EQ(picture.width, 6);
     EXPECT_EQ(picture.height, 5);
@@ -68,20 +68,20 @@ TEST(GifLoading, KeepsEachFramesPlaceDelayDisposalAndTransparency)
 
 TEST(GifLoading, LoopCountIsOneWithoutTheExtensionAndZeroForEndless)
 {
-    GifSpec spec{2, 2, kPalette, std::nullopt, {solid(0, 0, 2, 2, 1), solid(0, 0, 2, 2, 2)}};
-    EXPECT_EQ(load_spec(spec).loop_count, 1);
-    spec.loop_count = 0;
-    EXPECT_EQ(load_spec(spec).loop_count, 0);
+    GifRecipe wanted{2, 2, kPalette, std::nullopt, {solid(0, 0, 2, 2, 1), solid(0, 0, 2, 2, 2)}};
+    EXPECT_EQ(load_recipe(wanted).loop_count, 1);
+    wanted.loop_count = 0;
+    EXPECT_EQ(load_recipe(wanted).loop_count, 0);
 }
 
 TEST(GifLoading, LocalColourTableAndInterlacedRows)
 {
-    GifFrameSpec frame = solid(0, 0, 2, 10, 0);
+    GifFrameRecipe frame = solid(0, 0, 2, 10, 0);
     for (int y = 0; y < 10; ++y)
         frame.pixels[y * 2] = frame.pixels[y * 2 + 1] = static_cast<std::uint8_t>(y % 4);
     frame.interlaced = true;
     frame.local_palette = {0x111111, 0x222222, 0x333333, 0x444444};
-    const Picture picture = load_spec(GifSpec{2, 10, kPalette, std::nullopt, {frame}});
+    const Picture picture = load_recipe(GifRecipe{2, 10, kPalette, std::nullopt, {frame}});
     ASSERT_EQ(picture.frames.size(), 1u);
     EXPECT_EQ(picture.frames[0].pixels, frame.pixels);
     ASSERT_GE(picture.frames[0].palette.size(), 4u);
@@ -90,17 +90,17 @@ TEST(GifLoading, LocalColourTableAndInterlacedRows)
 
 TEST(GifLoading, KeepsAtMost256Frames)
 {
-    GifSpec spec{1, 1, kPalette, 0, {}};
+    GifRecipe wanted{1, 1, kPalette, 0, {}};
     for (int i = 0; i < 300; ++i)
-        spec.frames.push_back(solid(0, 0, 1, 1, static_cast<std::uint8_t>(i % 4)));
-    const Picture picture = load_spec(spec);
+        wanted.frames.push_back(solid(0, 0, 1, 1, static_cast<std::uint8_t>(i % 4)));
+    const Picture picture = load_recipe(wanted);
     ASSERT_EQ(picture.frames.size(), kMaxFrames);
     EXPECT_EQ(picture.frames[255].pixels[0], 255 % 4);
 }
 
 TEST(GifLoading, DataThatDoesNotStartWithGifLeavesItEmpty)
 {
-    std::vector<std::uint8_t> bytes = GifBytes::build(GifSpec{2, 2, kPalette, 0, {solid(0, 0, 2, 2, 1)}});
+    std::vector<std::uint8_t> bytes = GifBytes::build(GifRecipe{2, 2, kPalette, 0, {solid(0, 0, 2, 2, 1)}});
     bytes[0] = 'J';
     EXPECT_TRUE(load(bytes).empty());
     EXPECT_TRUE(load({}).empty());
@@ -112,19 +112,19 @@ TEST(GifLoading, DataThatDoesNotStartWithGifLeavesItEmpty)
 
 TEST(GifLoading, AScreenTooLargeForTheLogoIsNoPicture)
 {
-    EXPECT_TRUE(load_spec(GifSpec{3000, 3000, kPalette, 0, {solid(0, 0, 2, 2, 1)}}).empty());
+    EXPECT_TRUE(load_recipe(GifRecipe{3000, 3000, kPalette, 0, {solid(0, 0, 2, 2, 1)}}).empty());
     // A screen of no size takes the frames' extent.
-    const Picture picture = load_spec(GifSpec{0, 0, kPalette, 0, {solid(3, 2, 2, 2, 1)}});
+    const Picture picture = load_recipe(GifRecipe{0, 0, kPalette, 0, {solid(3, 2, 2, 2, 1)}});
     EXPECT_EQ(picture.width, 5);
     EXPECT_EQ(picture.height, 4);
 }
 
 TEST(GifLoading, DamagedOrTruncatedDataNeverCrashes)
 {
-    GifSpec spec{8, 8, kPalette, 5, {}};
+    GifRecipe wanted{8, 8, kPalette, 5, {}};
     for (int i = 0; i < 4; ++i)
-        spec.frames.push_back(solid(i, i, 4, 4, static_cast<std::uint8_t>(i)));
-    const std::vector<std::uint8_t> whole = GifBytes::build(spec);
+        wanted.frames.push_back(solid(i, i, 4, 4, static_cast<std::uint8_t>(i)));
+    const std::vector<std::uint8_t> whole = GifBytes::build(wanted);
     for (std::size_t length = 0; length < whole.size(); ++length) {
         const std::span<const std::uint8_t> cut(whole.data(), length);
         const Picture picture = load(cut);
@@ -133,9 +133,9 @@ TEST(GifLoading, DamagedOrTruncatedDataNeverCrashes)
             EXPECT_EQ(frame.pixels.size(), std::size_t{16}) << length;
     }
     // Frames far outside the logical screen and an index past the colour table.
-    GifSpec odd{
+    GifRecipe odd{
         4, 4, {0x000000, 0xFF0000}, std::nullopt, {solid(60000, 60000, 2, 2, 1), solid(0, 0, 2, 2, 7)}};
-    const Picture picture = load_spec(odd);
+    const Picture picture = load_recipe(odd);
     if (!picture.empty()) {
         EXPECT_EQ(picture.width, 4);
     }
