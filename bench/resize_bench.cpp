@@ -2,28 +2,19 @@
 // main window with a menu bar, resized and repainted the same way in the same run.
 #include <QCoreApplication>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 
 #include "app/qt/main_form1.h"
+#include "bench/floor_window.h"
 #include "core/clock.h"
 
 namespace {
 
 const orr::FixedClock kClock({2026, 12, 8, 12, 0, 0, 0});
 constexpr QSize kDesign(653, 574);
-
-std::unique_ptr<QMainWindow> make_floor()
-{
-    auto window = std::make_unique<QMainWindow>();
-    window->menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
-    window->menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
-    window->setCentralWidget(new QWidget);
-    return window;
-}
 
 std::unique_ptr<QMainWindow> make_year_window(const QTemporaryDir& folder)
 {
@@ -47,7 +38,7 @@ void run(benchmark::State& state, const std::vector<QSize>& sizes)
 {
     orr::set_clock(&kClock);
     QTemporaryDir folder;
-    auto window = kYearWindow ? make_year_window(folder) : make_floor();
+    auto window = kYearWindow ? make_year_window(folder) : make_floor_window();
     window->show();
     QCoreApplication::processEvents();
     std::size_t next = 0;
