@@ -39,6 +39,7 @@ public:
 
     // The year view: the year box, the twelve grids (month 1..12) and their labels.
     virtual std::string YearText() const = 0;
+    // The year box shows the text and a screen reader announces it by the same text.
     virtual void SetYearText(const std::string& text) = 0;
     virtual void SetCalendarDatePart(int month, DatePart part, int value) = 0;
     virtual void SetLabelColour(int month, int colour) = 0; // 0x00BBGGRR

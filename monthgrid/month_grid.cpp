@@ -77,6 +77,19 @@ void MonthGrid::SetWeekdayNames(const WeekdayNames& monday_first)
     Invalidate();
 }
 
+std::string MonthGrid::AccessibleName() const { return month_and_year_name(Year(), Month()); }
+
+std::string MonthGrid::CellName(int col, int row) const
+{
+    if (row < kMonthHeadingRows)
+        return weekday_name(model_.weekday_of_column(col));
+    const int day = DayIn({col, row});
+    if (day <= 0)
+        return std::string();
+    // A grid that counts more days than its month has names the extra ones by number.
+    return is_valid_date(Year(), Month(), day) ? full_date_name({Year(), Month(), day}) : std::to_string(day);
+}
+
 int MonthGrid::MonthDayCount(int year, int month) const
 {
     return common_month_length(month) + (month == kFebruary && IsLeap(year) ? 1 : 0);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "monthgrid/date_names.h"
 #include "monthgrid/grid_base.h"
 #include "monthgrid/month_model.h"
 #include "monthgrid/weekday_names.h"
@@ -41,6 +42,15 @@ public:
     std::string DayCellText(int col, int row) const;
     // The names the shell read from its locale; empty names fall back.
     void SetWeekdayNames(const WeekdayNames& monday_first);
+
+    // The day a cell shows, or 0 for a heading cell or a blank one.
+    int DayAt(int col, int row) const { return DayIn({col, row}); }
+    // The cell of a day of the shown month (1..ShownMonthDayCount).
+    GridCell CellOfDay(int day) const { return model_.cell_of_day(day); }
+    // What a screen reader announces: the grid by its month and year, a day cell by
+    // its date, a heading cell by its weekday in full; a blank cell has no name.
+    std::string AccessibleName() const;
+    std::string CellName(int col, int row) const;
 
     virtual int MonthDayCount(int year, int month) const;
     virtual int ShownMonthDayCount() const;

@@ -82,7 +82,12 @@ GridCell MonthModel::rebuild()
     // Day 1 always stands in the first body row, in the column of its weekday.
     const int w = day_of_week({held_.year, held_.month, 1});
     first_cell_offset_ = 1 - wrap_weekday(w - 1 - start_of_week_);
-    const int k = held_.day - first_cell_offset_;
+    return cell_of_day(held_.day);
+}
+
+GridCell MonthModel::cell_of_day(int day) const
+{
+    const int k = day - first_cell_offset_;
     return {k % kDaysPerWeek, k / kDaysPerWeek + kMonthHeadingRows};
 }
 

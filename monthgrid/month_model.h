@@ -46,6 +46,9 @@ public:
     // Recomputes where day 1 stands; returns the cell of the held day.
     GridCell rebuild();
 
+    // The cell a day of the held month stands in, as the last rebuild laid it out.
+    GridCell cell_of_day(int day) const;
+
     // The day a cell stands for, or 0 for a heading cell or a blank one
     // (before day 1 or past held_month_days).
     int day_at(GridCell cell, int held_month_days) const;

@@ -17,11 +17,13 @@
 #include <QToolButton>
 
 #include "about/qt/about_box.h"
+#include "app/control_texts.h"
 #include "app/qt/always_on_top.h"
 #include "app/qt/glyphs.h"
 #include "app/qt/qt_locale_names.h"
 #include "core/event_guard.h"
 #include "core/product.h"
+#include "monthgrid/date_names.h"
 #include "monthgrid/qt/calendar.h"
 
 namespace {
@@ -37,10 +39,6 @@ constexpr QSize kMinimumClient(160, 120);
 constexpr int kClockIntervalMs = 100;
 // Longer than a window manager takes to answer, short enough not to be noticed.
 constexpr int kFrameAnswerWaitMs = 500;
-
-const std::array<const char*, orr::MainForm::kMonths> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 QFont font_of_height(const QString& family, int pixel_height, bool bold = false)
 {
@@ -152,7 +150,7 @@ void TMainForm1::CreateMonths()
         const int left = kMonthLefts[(month - 1) % 3];
         const int row = (month - 1) / 3;
 
-        auto* label = Own(new QLabel(QString::fromLatin1(kMonthNames[month - 1]), client_));
+        auto* label = Own(new QLabel(QString::fromStdString(orr::month_name(month)), client_));
         label->setObjectName(QStringLiteral("Label%1").arg(month));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(QRect(QPoint(left, kLabelTops[row]), kLabelSize));
@@ -180,28 +178,29 @@ void TMainForm1::CreateButtonRow()
     GroupBox1->setGeometry(8, 522, 637, 49);
     GroupBox1->setFont(times_font(16));
 
-    auto speed_button = [this](const char* name, const char* hint, Glyph glyph, QRect bounds) {
+    auto speed_button = [this](const char* name, orr::ButtonTexts texts, Glyph glyph, QRect bounds) {
         auto* button = Own(new QToolButton(GroupBox1));
         button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
+        button->setToolTip(QString::fromLatin1(texts.hint));
+        button->setAccessibleName(QString::fromLatin1(texts.name()));
         button->setIcon(glyph_icon(glyph));
         button->setIconSize(QSize(orr::kGlyphSize, orr::kGlyphSize));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(bounds);
         return button;
     };
-    auto bit_button = [this](const char* name, const char* caption, const char* hint, Glyph glyph,
-                             QRect bounds) {
-        auto* button = Own(new QPushButton(glyph_icon(glyph), QString::fromLatin1(caption), GroupBox1));
+    auto bit_button = [this](const char* name, orr::ButtonTexts texts, Glyph glyph, QRect bounds) {
+        auto* button = Own(new QPushButton(glyph_icon(glyph), QString::fromLatin1(texts.caption), GroupBox1));
         button->setObjectName(QString::fromLatin1(name));
-        button->setToolTip(QString::fromLatin1(hint));
+        button->setToolTip(QString::fromLatin1(texts.hint));
+        button->setAccessibleName(QString::fromLatin1(texts.name()));
         button->setFont(times_font(16, true));
         button->setIconSize(QSize(orr::kGlyphSize, orr::kGlyphSize));
         button->setGeometry(bounds);
         return button;
     };
 
-    Last_Year_SpeedButton = speed_button("Last_Year_SpeedButton", "Previous Year", Glyph::LeftArrow,
+    Last_Year_SpeedButton = speed_button("Last_Year_SpeedButton", orr::kLastYearButtonTexts, Glyph::LeftArrow,
                                          QRect(84, 17, 23, 22));
     Year_Edit = Own(new QLineEdit(GroupBox1));
     Year_Edit->setObjectName(QStringLiteral("Year_Edit"));
@@ -209,11 +208,11 @@ void TMainForm1::CreateButtonRow()
     Year_Edit->setFont(times_font(16, true));
     Year_Edit->setReadOnly(true);
     Year_Edit->setEnabled(false);
-    Next_Year_SpeedButton = speed_button("Next_Year_SpeedButton", "Next Year", Glyph::RightArrow,
+    Next_Year_SpeedButton = speed_button("Next_Year_SpeedButton", orr::kNextYearButtonTexts, Glyph::RightArrow,
                                          QRect(183, 17, 23, 22));
-    Current_Year_BitBtn = bit_button("Current_Year_BitBtn", "Current Year", "Jump to the current Calendar Year",
-                                     Glyph::CalendarPage, QRect(243, 13, 150, 30));
-    Exit_BitBtn = bit_button("Exit_BitBtn", "Exit", "Exit Program", Glyph::Door, QRect(430, 13, 150, 30));
+    Current_Year_BitBtn = bit_button("Current_Year_BitBtn", orr::kCurrentYearButtonTexts, Glyph::CalendarPage,
+                                     QRect(243, 13, 150, 30));
+    Exit_BitBtn = bit_button("Exit_BitBtn", orr::kExitButtonTexts, Glyph::Door, QRect(430, 13, 150, 30));
 
     OnClick(Last_Year_SpeedButton, &orr::MainForm::Last_Year_SpeedButtonClick);
     OnClick(Next_Year_SpeedButton, &orr::MainForm::Next_Year_SpeedButtonClick);

@@ -42,7 +42,13 @@ orr::Bounds to_rect(const QRect& r) { return {r.left(), r.top(), r.width(), r.he
 
 std::string TMainForm1::YearText() const { return Year_Edit->text().toStdString(); }
 
-void TMainForm1::SetYearText(const std::string& text) { Year_Edit->setText(QString::fromStdString(text)); }
+void TMainForm1::SetYearText(const std::string& text)
+{
+    const QString year = QString::fromStdString(text);
+    Year_Edit->setText(year);
+    // Setting the name also tells a screen reader that it changed.
+    Year_Edit->setAccessibleName(year);
+}
 
 void TMainForm1::SetCalendarDatePart(int month, orr::DatePart part, int value)
 {

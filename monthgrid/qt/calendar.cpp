@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "core/event_guard.h"
+#include "monthgrid/qt/calendar_accessible.h"
 
 namespace {
 
@@ -13,11 +14,22 @@ constexpr int kMonday = 1; // QLocale counts 1 = Monday .. 7 = Sunday
 
 TCalendar::TCalendar(QWidget* owner) : TCustomGrid(owner, std::make_unique<orr::MonthGrid>())
 {
+    install_calendar_accessibility();
     Core().OnChange = [this] {
+        announce_calendar_change(this);
         if (OnChange)
             OnChange(this);
     };
     LoadWeekdayNames();
+}
+
+void TCalendar::SetUseCurrentDate(bool use)
+{
+    // Today's date comes back without a change notification, but under another name.
+    const orr::CalendarDate before{Year(), Month(), Day()};
+    Core().SetUseCurrentDate(use);
+    if (before != orr::CalendarDate{Year(), Month(), Day()})
+        announce_calendar_change(this);
 }
 
 void TCalendar::changeEvent(QEvent* event)

@@ -1,5 +1,6 @@
 // TCalendar for the Qt shell: one month as a 7 x 7 grid with a weekday heading row
-// and six rows of days, over the shared month grid. Weekday names come from QLocale.
+// and six rows of days, over the shared month grid. Weekday names come from QLocale;
+// a screen reader meets it as a table of its days (calendar_accessible.h).
 #pragma once
 
 #include <QString>
@@ -29,7 +30,7 @@ public:
     int StartOfWeek() const { return Core().StartOfWeek(); }
     void SetStartOfWeek(int day) { Core().SetStartOfWeek(day); }
     bool UseCurrentDate() const { return Core().UseCurrentDate(); }
-    void SetUseCurrentDate(bool use) { Core().SetUseCurrentDate(use); }
+    void SetUseCurrentDate(bool use);
     bool ReadOnly() const { return Core().ReadOnly(); }
     void SetReadOnly(bool read_only) { Core().SetReadOnly(read_only); }
     int FirstCellOffset() const { return Core().FirstCellOffset(); }
@@ -38,6 +39,11 @@ public:
     {
         return QString::fromStdString(Core().DayCellText(col, row));
     }
+    int DayAt(int col, int row) const { return Core().DayAt(col, row); }
+    orr::GridCell CellOfDay(int day) const { return Core().CellOfDay(day); }
+    // What a screen reader announces for the grid and for one of its cells.
+    QString AccessibleName() const { return QString::fromStdString(Core().AccessibleName()); }
+    QString CellName(int col, int row) const { return QString::fromStdString(Core().CellName(col, row)); }
 
     ChangeNotify OnChange;
 
