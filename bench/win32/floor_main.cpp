@@ -1,0 +1,62 @@
+// The floor of bench/startup under Wine: an empty Win32 window with a two-menu menu
+// bar, of the year window's design size, built as orrindale.exe is.
+#include <windows.h>
+
+namespace {
+
+constexpr const char* kClassName = "Floor";
+constexpr int kLeft = 113;
+constexpr int kTop = 41;
+constexpr int kWidth = 660;
+constexpr int kHeight = 629;
+constexpr UINT kExit = 1;
+constexpr UINT kAbout = 2;
+
+LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_COMMAND && LOWORD(wparam) == kExit) {
+        DestroyWindow(window);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+HMENU two_menus()
+{
+    const HMENU bar = CreateMenu();
+    const HMENU file = CreatePopupMenu();
+    const HMENU help = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, kExit, "E&xit");
+    AppendMenuA(help, MF_STRING, kAbout, "&About");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+    return bar;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = window_proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassA(&wc);
+    const HWND window = CreateWindowExA(0, kClassName, "Floor", WS_OVERLAPPEDWINDOW, kLeft, kTop, kWidth, kHeight,
+                                        nullptr, two_menus(), instance, nullptr);
+    ShowWindow(window, show);
+    UpdateWindow(window);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
