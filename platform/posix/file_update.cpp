@@ -1,6 +1,7 @@
 // A locked read-modify-write on Linux: flock and an open-file-description record lock
-// on the file itself; the new bytes go through a temporary file and a rename, or into
-// the file itself where a rename would not keep the file as it is.
+// on the file itself; the new bytes go through a temporary file, named only once it is
+// complete, and a rename, or into the file itself where a rename would not keep the
+// file as it is.
 #include "platform/file_update.h"
 
 #include <cerrno>
@@ -80,6 +81,7 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     const std::string& name() const { return name_; }
+    void take(std::string name) { name_ = std::move(name); }
     void keep() { name_.clear(); }
 
 private:
@@ -102,6 +104,8 @@ struct FileUpdate::State {
     Attempt open_and_lock();
     bool read(std::size_t max_bytes);
     Written replace_beside(const std::string& new_bytes);
+    Written open_named(Descriptor& temp, TemporaryFile& guard) const;
+    bool name_unnamed(const Descriptor& temp, TemporaryFile& guard) const;
     bool rewrite_in_place(const std::string& new_bytes);
     void let_go();
 };
@@ -184,18 +188,19 @@ bool FileUpdate::State::read(std::size_t max_bytes)
 
 Written FileUpdate::State::replace_beside(const std::string& new_bytes)
 {
-    Descriptor temp;
-    std::string name;
-    for (int attempt = 0; attempt < kMaxNameAttempts && !temp.valid(); ++attempt) {
-        name = next_temporary_name(path);
-        temp = Descriptor(
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kTemporaryMode));
-        if (!temp.valid() && errno != EEXIST)
-            return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::Refused : Written::Failed;
+    // The new file is made without a name and named only once it is complete and on
+    // disk, so a save cut short leaves no temporary file behind; a file system without
+    // unnamed files gets a named one from the start.
+    Descriptor temp(::open(folder_of(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kTemporaryMode));
+    const bool unnamed = temp.valid();
+    if (!unnamed && (errno == EACCES || errno == EPERM || errno == EROFS))
+        return Written::Refused;
+    TemporaryFile guard("");
+    if (!unnamed) {
+        const Written named = open_named(temp, guard);
+        if (named != Written::Done)
+            return named;
     }
-    if (!temp.valid())
-        return Written::Failed;
-    TemporaryFile guard(name);
 
     // The new file must be the old one's equal in owner and mode, or it is not used.
     const mode_t mode = opened.st_mode & kPermissionBits;
@@ -211,7 +216,11 @@ Written FileUpdate::State::replace_beside(const std::string& new_bytes)
         return Written::Refused;
     }
 
-    if (!write_all(temp.get(), new_bytes) || ::fsync(temp.get()) != 0 || !temp.close())
+    if (!write_all(temp.get(), new_bytes) || ::fsync(temp.get()) != 0)
+        return Written::Failed;
+    if (unnamed && !name_unnamed(temp, guard))
+        return Written::Failed;
+    if (!temp.close())
         return Written::Failed;
     // A sticky folder refuses to rename over a file of another user.
     if (::rename(guard.name().c_str(), path.c_str()) != 0)
@@ -219,6 +228,38 @@ Written FileUpdate::State::replace_beside(const std::string& new_bytes)
     guard.keep();
     sync_folder(folder_of(path));
     return Written::Done;
+}
+
+Written FileUpdate::State::open_named(Descriptor& temp, TemporaryFile& guard) const
+{
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        std::string name = next_temporary_name(path);
+        temp = Descriptor(
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kTemporaryMode));
+        if (temp.valid()) {
+            guard.take(std::move(name));
+            return Written::Done;
+        }
+        if (errno != EEXIST)
+            return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::Refused : Written::Failed;
+    }
+    return Written::Failed;
+}
+
+bool FileUpdate::State::name_unnamed(const Descriptor& temp, TemporaryFile& guard) const
+{
+    // Naming a descriptor directly needs a privilege; its /proc link does not.
+    const std::string self = "/proc/self/fd/" + std::to_string(temp.get());
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+        std::string name = next_temporary_name(path);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            guard.take(std::move(name));
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }
 
 bool FileUpdate::State::rewrite_in_place(const std::string& new_bytes)

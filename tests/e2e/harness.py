@@ -429,12 +429,13 @@ class XSession:
     # -- programs
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
-                      address_space=None):
+                      address_space=None, setup=None):
         """Copies executable (plus extra_files, and files = {name: text or
         bytes} written fresh) into a new folder and starts it from there;
-        address_space (bytes) limits its memory, so that a runaway fails alone."""
+        address_space (bytes) limits its memory, so that a runaway fails alone;
+        setup(folder) prepares what files cannot (links, modes) before the start."""
         prog = Program(self, Path(executable), extra_files, files or {}, env or {}, args,
-                       address_space)
+                       address_space, setup)
         self.programs.append(prog)
         return prog
 
@@ -442,7 +443,8 @@ class XSession:
 class Program:
     """The program under test, run from its own temporary folder."""
 
-    def __init__(self, session, executable, extra_files, files, env, args, address_space=None):
+    def __init__(self, session, executable, extra_files, files, env, args, address_space=None,
+                 setup=None):
         self.session = session
         check(executable.is_file(), f"program not found: {executable}")
         n = len(session.programs)
@@ -454,6 +456,8 @@ class Program:
             shutil.copy2(extra, self.folder / Path(extra).name)
         for name, content in files.items():
             self.write(name, content)
+        if setup is not None:
+            setup(self.folder)
         home = session.dir / "home"
         home.mkdir(exist_ok=True)
         runtime = session.dir / "runtime"
@@ -466,7 +470,12 @@ class Program:
             "NO_AT_BRIDGE": "1", "QT_ACCESSIBILITY": "0",
         })
         self.env.update(env)
+        self.address_space = address_space
+        self._spawn(args, n)
+
+    def _spawn(self, args, n):
         self.log_path = self.folder.parent / f"run{n}-output.log"
+        address_space = self.address_space
 
         def prepare():
             _die_with_parent()
@@ -477,6 +486,16 @@ class Program:
                 self.command(args), cwd=self.folder, env=self.env,
                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT,
                 preexec_fn=prepare)
+
+    def rerun(self, args=()):
+        """The same copy started again from its folder once this run has ended, so
+        that it meets whatever this run left there."""
+        check(not self.running(), "the program is still running")
+        again = object.__new__(type(self))
+        again.__dict__.update(self.__dict__)
+        again._spawn(args, len(self.session.programs))
+        self.session.programs.append(again)
+        return again
 
     def command(self, args):
         """The command line that starts the copied executable; a subclass may
