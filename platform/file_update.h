@@ -15,6 +15,10 @@ namespace orr::platform {
 // target that does not exist yet, so a link keeps pointing where it pointed.
 std::string update_target(const std::string& path);
 
+// Makes a write beyond the process's file-size limit fail, as on a full disk, instead of
+// ending the process (SIGXFSZ), so that a save can report it. Called once at start.
+void report_file_size_limit_as_write_error();
+
 class FileUpdate {
 public:
     // Opens the file for reading and writing (creating it empty when missing) and

@@ -6,9 +6,11 @@
 #include "app/qt/main_form1.h"
 #include "app/qt/qt_dialogs.h"
 #include "app/qt/termination_signals.h"
+#include "platform/file_update.h"
 
 int main(int argc, char* argv[])
 {
+    orr::platform::report_file_size_limit_as_write_error();
     QApplication application(argc, argv);
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);

@@ -5,6 +5,7 @@
 #include "platform/file_update.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -109,6 +110,8 @@ struct FileUpdate::State {
     bool rewrite_in_place(const std::string& new_bytes);
     void let_go();
 };
+
+void report_file_size_limit_as_write_error() { std::signal(SIGXFSZ, SIG_IGN); }
 
 std::string update_target(const std::string& path)
 {

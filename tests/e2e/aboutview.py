@@ -5,6 +5,8 @@ end-to-end tests and those of orrindale.exe under Wine."""
 import re
 import sys
 import time
+from collections import Counter
+from pathlib import Path
 
 from harness import E2EFailure, check, wait_until
 
@@ -63,6 +65,32 @@ def check_logo_animates(about, gap=0.25, tries=4):
         if logo_pixels(about) != before:
             return
     raise E2EFailure("the logo did not change between screenshots 250 ms apart")
+
+
+def damaged_logo_copy(exe, folder):
+    """A copy of the program in folder whose built-in logo GIF keeps its header and
+    palette but has its frames overwritten, as a bad copy would leave it."""
+    data = Path(exe).read_bytes()
+    logo = (Path(__file__).resolve().parents[2] / "assets" / "logo.gif").read_bytes()
+    at = data.find(logo)
+    check(at >= 0 and data.find(logo, at + 1) < 0, f"the logo is not stored once, as is, in {exe}")
+    kept = 13 + 3 * 16  # header, screen descriptor and the 16-colour palette
+    copy = Path(folder) / Path(exe).name
+    copy.write_bytes(data[:at + kept] + bytes([0xA5]) * (len(logo) - kept) + data[at + len(logo):])
+    copy.chmod(0o755)
+    return copy
+
+
+def check_logo_empty_and_still(about, program):
+    """The logo's place shows what lies beneath it (one colour, but for the edge of the
+    frame around it) and no change in the time of five frames; the program still runs."""
+    first = logo_pixels(about)
+    colours = Counter(first[i:i + 3] for i in range(0, len(first), 3))
+    check(colours.most_common(1)[0][1] >= 0.97 * LOGO[2] * LOGO[3],
+          f"the damaged logo shows pixels: {colours.most_common(4)}")
+    time.sleep(0.5)
+    program.check_running()
+    check(logo_pixels(about) == first, "the damaged logo moves")
 
 
 def check_centred(session, about, tolerance=1):
