@@ -1,9 +1,12 @@
 // Cell texts laid out once per font: shaping them at every paint costs more than
-// all the rest of a grid's painting.
+// all the rest of a grid's painting. The layouts are shared by every grid and kept
+// for the last few fonts, so the twelve grids of a year lay out each text once, and a
+// resize back and forth over the same font heights lays out nothing.
 #pragma once
 
 #include <QFont>
 #include <QStaticText>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,16 +17,23 @@ public:
         QStaticText text;
         int width = 0;
     };
+    struct FontTexts {
+        QFont font;
+        int height = 0;
+        std::unordered_map<std::string, Entry> entries;
+    };
+    class Store;
 
-    // Keeps the layouts made for this font, drops them for any other.
+    LaidOutTexts();
+    ~LaidOutTexts();
+
+    // Takes the layouts made for this font, or begins them.
     void use_font(const QFont& font);
     // text is UTF-8.
     const Entry& get(std::string_view text);
-    int height() const { return height_; }
-    void clear() { entries_.clear(); }
+    int height() const { return current_ ? current_->height : 0; }
 
 private:
-    QFont font_;
-    int height_ = 0;
-    std::unordered_map<std::string, Entry> entries_;
+    std::shared_ptr<Store> store_;
+    std::shared_ptr<FontTexts> current_;
 };
