@@ -3,9 +3,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFrame>
 #include <QVarLengthArray>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/event_guard.h"
@@ -30,6 +32,33 @@ std::optional<orr::GridKey> grid_key(int key)
     case Qt::Key_PageDown: return orr::GridKey::PageDown;
     default: return std::nullopt;
     }
+}
+
+// The sunken client edge in eight fills: the pixels of Qt's own WinPanel frame, which
+// strokes them as polylines at about the cost of all the grid's lines and fills.
+// Scaled, or too small for both rings, the frame is left to Qt.
+bool fill_sunken_edge(QPainter& painter, const QRect& r, const QPalette& palette)
+{
+    const QTransform& transform = painter.deviceTransform();
+    if (painter.device()->devicePixelRatio() != 1 || transform.type() > QTransform::TxTranslate ||
+        transform.dx() != std::floor(transform.dx()) || transform.dy() != std::floor(transform.dy()) ||
+        r.width() < 3 || r.height() < 3)
+        return false;
+    const int x = r.x();
+    const int y = r.y();
+    const int w = r.width();
+    const int h = r.height();
+    painter.fillRect(QRect(x, y, 1, h - 1), palette.dark());
+    painter.fillRect(QRect(x, y, w - 1, 1), palette.dark());
+    painter.fillRect(QRect(x, y + h - 1, w, 1), palette.light());
+    painter.fillRect(QRect(x + w - 1, y, 1, h), palette.light());
+    if (w > 4 && h > 4) {
+        painter.fillRect(QRect(x + 1, y + 1, 1, h - 3), palette.shadow());
+        painter.fillRect(QRect(x + 1, y + 1, w - 3, 1), palette.shadow());
+        painter.fillRect(QRect(x + 1, y + h - 2, w - 2, 1), palette.midlight());
+        painter.fillRect(QRect(x + w - 2, y + 1, 1, h - 2), palette.midlight());
+    }
+    return true;
 }
 
 // The size message carries unsigned 16-bit extents.
@@ -109,7 +138,10 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
 {
     orr::guarded([&] {
         QPainter painter(this);
-        drawFrame(&painter);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        if (!(core_->Ctl3D() && fill_sunken_edge(painter, frameRect(), frame.palette)))
+            drawFrame(&painter);
         const QRect client = contentsRect();
         QVarLengthArray<orr::Rect, 8> region;
         for (const QRect& r : event->region()) {

@@ -1,4 +1,5 @@
 // What a month grid looks like: cell geometry, colours, highlight and focus.
+#include <QFrame>
 #include <QLocale>
 #include <QTest>
 
@@ -188,6 +189,28 @@ TEST_F(MonthGridPainting, WideLinesFillExactlyTheGapAfterEachCell)
             if (i < 6) {
                 EXPECT_NE(px(cell.right() + width + 1, body_y), kSilver) << width << " after column " << i;
                 EXPECT_NE(px(body_x, cell.bottom() + width + 1), kSilver) << width << " after row " << i;
+            }
+        }
+    }
+}
+
+TEST_F(MonthGridPainting, SunkenEdgeLooksLikeQtsOwnPanelFrameAtEverySize)
+{
+    QFrame stock(&holder);
+    stock.setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    stock.setLineWidth(kEdge);
+    stock.show();
+    for (const QSize size : {QSize(210, 110), QSize(1600, 37), QSize(9, 6), QSize(5, 5),
+                             QSize(2, 9)}) {
+        grid->resize(size);
+        stock.resize(size);
+        const QImage ours = grid->grab().toImage();
+        const QImage theirs = stock.grab().toImage();
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                const bool edge = x < kEdge || y < kEdge || x >= size.width() - kEdge || y >= size.height() - kEdge;
+                if (edge && ours.pixel(x, y) != theirs.pixel(x, y))
+                    ADD_FAILURE() << size.width() << "x" << size.height() << " differs at " << x << "," << y;
             }
         }
     }
