@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -85,8 +86,17 @@ struct Subject {
     const char* name;
     std::unique_ptr<QMainWindow> window;
     std::vector<double> ms[2]; // per target: large, small
+    std::vector<double> cpu_ms{}; // this process's CPU time, both targets
     std::array<long, 5> events{};
 };
+
+// The CPU time of this process: what a window costs on its own side, whatever the load.
+double cpu_ms_now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 double median(std::vector<double> values)
 {
@@ -197,10 +207,12 @@ int main(int argc, char* argv[])
             for (std::size_t k = 0; k < subjects.size(); ++k) {
                 Subject& s = subjects[(k + std::size_t(round + kWarmUpRounds)) % subjects.size()];
                 const auto before = counter.counts;
+                const double cpu_before = cpu_ms_now();
                 const double ms = resize_once(*s.window, target == 0 ? kLarge : kSmall, watch, c);
                 if (round < 0)
                     continue;
                 s.ms[target].push_back(ms);
+                s.cpu_ms.push_back(cpu_ms_now() - cpu_before);
                 for (std::size_t i = 0; i < before.size(); ++i)
                     s.events[i] += counter.counts[i] - before[i];
             }
@@ -208,9 +220,10 @@ int main(int argc, char* argv[])
     }
 
     std::printf("resize + repaint + round trip, medians of %d per size (ms)\n", rounds);
-    std::printf("%-12s %10s %10s %10s\n", "window", "1600x1200", "660x630", "both");
+    std::printf("%-12s %10s %10s %10s %12s\n", "window", "1600x1200", "660x630", "both", "client CPU");
     for (const Subject& s : subjects)
-        std::printf("%-12s %10.2f %10.2f %10.2f\n", s.name, median(s.ms[0]), median(s.ms[1]), median(both(s)));
+        std::printf("%-12s %10.2f %10.2f %10.2f %12.2f\n", s.name, median(s.ms[0]), median(s.ms[1]), median(both(s)),
+                    median(s.cpu_ms));
     if (subjects.size() < 3)
         return 0;
     const double floor = median(both(subjects[0]));
