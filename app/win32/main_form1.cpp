@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about/win32/about_box.h"
+#include "app/control_texts.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/glyph_button.h"
 #include "app/win32/group_box.h"
@@ -10,7 +11,9 @@
 #include "app/win32/speed_button.h"
 #include "core/event_guard.h"
 #include "core/product.h"
+#include "monthgrid/date_names.h"
 #include "monthgrid/win32/calendar.h"
+#include "monthgrid/win32/window_text.h"
 
 namespace {
 
@@ -27,10 +30,6 @@ constexpr int kLabelWidth = 205;
 constexpr int kLabelHeight = 16;
 constexpr int kCalendarWidth = 210;
 constexpr int kCalendarHeight = 110;
-
-const std::array<const char*, orr::MainForm::kMonths> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 const FontChoice kWindowFont{"System", -13, false};
 const FontChoice kGridFont{"Times New Roman", -13, false};
@@ -118,7 +117,7 @@ void TMainForm1::CreateMonths()
         labels_[month - 1] = AddControl(label_name.c_str(), "STATIC", WS_VISIBLE | SS_CENTER | SS_NOPREFIX, handle_,
                                         kIdFirstLabel + month - 1,
                                         bounds(left, kLabelTops[row], kLabelWidth, kLabelHeight), kWindowFont);
-        SetWindowTextA(labels_[month - 1], kMonthNames[month - 1]);
+        set_window_text(labels_[month - 1], orr::month_name(month));
 
         auto calendar = std::make_unique<TCalendar>(handle_, kIdFirstCalendar + month - 1);
         calendar->SetTabStop(false);
@@ -138,18 +137,21 @@ void TMainForm1::CreateButtonRow()
     forward_to_owner(GroupBox1, handle_);
     Last_Year_SpeedButton = std::make_unique<TSpeedButton>(GroupBox1, kIdLastYear, orr::Glyph::LeftArrow);
     Adopt("Last_Year_SpeedButton", Last_Year_SpeedButton->Handle(), bounds(84, 17, 23, 22), kRowFont);
+    // Never drawn: the glyph speaks to the eye, the text to a screen reader.
+    set_window_text(Last_Year_SpeedButton->Handle(), orr::kLastYearButtonTexts.name());
     // Read-only and disabled: the text shows in the disabled colour and takes no focus.
     Year_Edit = AddControl("Year_Edit", "EDIT", WS_VISIBLE | ES_READONLY | ES_LEFT | ES_AUTOHSCROLL, GroupBox1, kIdYearEdit,
                            bounds(107, 17, 75, 23), kBoldRowFont, WS_EX_CLIENTEDGE);
     EnableWindow(Year_Edit, FALSE);
     Next_Year_SpeedButton = std::make_unique<TSpeedButton>(GroupBox1, kIdNextYear, orr::Glyph::RightArrow);
     Adopt("Next_Year_SpeedButton", Next_Year_SpeedButton->Handle(), bounds(183, 17, 23, 22), kRowFont);
+    set_window_text(Next_Year_SpeedButton->Handle(), orr::kNextYearButtonTexts.name());
     Current_Year_BitBtn = AddControl("Current_Year_BitBtn", "BUTTON", WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP, GroupBox1,
                                      kIdCurrentYear, bounds(243, 13, 150, 30), kBoldRowFont);
-    SetWindowTextA(Current_Year_BitBtn, "Current Year");
+    set_window_text(Current_Year_BitBtn, orr::kCurrentYearButtonTexts.name());
     Exit_BitBtn = AddControl("Exit_BitBtn", "BUTTON", WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP, GroupBox1, kIdExitButton,
                              bounds(430, 13, 150, 30), kBoldRowFont);
-    SetWindowTextA(Exit_BitBtn, "Exit");
+    set_window_text(Exit_BitBtn, orr::kExitButtonTexts.name());
 }
 
 void TMainForm1::CreateHints()
@@ -166,10 +168,10 @@ void TMainForm1::CreateHints()
         tool.lpszText = const_cast<char*>(text);
         SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     };
-    hint(Last_Year_SpeedButton->Handle(), "Previous Year");
-    hint(Next_Year_SpeedButton->Handle(), "Next Year");
-    hint(Current_Year_BitBtn, "Jump to the current Calendar Year");
-    hint(Exit_BitBtn, "Exit Program");
+    hint(Last_Year_SpeedButton->Handle(), orr::kLastYearButtonTexts.hint);
+    hint(Next_Year_SpeedButton->Handle(), orr::kNextYearButtonTexts.hint);
+    hint(Current_Year_BitBtn, orr::kCurrentYearButtonTexts.hint);
+    hint(Exit_BitBtn, orr::kExitButtonTexts.hint);
 }
 
 HWND TMainForm1::AddControl(const char* name, const char* kind, DWORD style, HWND parent, int id, RECT design,

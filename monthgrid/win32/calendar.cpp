@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "monthgrid/win32/window_text.h"
+
 namespace {
 
 constexpr int kLocaleNameChars = 80;
@@ -12,11 +14,22 @@ TCalendar::TCalendar(HWND parent, int control_id)
     : TCustomGrid(parent, control_id, std::make_unique<orr::MonthGrid>())
 {
     Core().OnChange = [this] {
+        ShowName();
         if (OnChange)
             OnChange(this);
     };
     LoadWeekdayNames();
+    ShowName();
 }
+
+void TCalendar::SetUseCurrentDate(bool use)
+{
+    // Today's date comes back without a change notification.
+    Core().SetUseCurrentDate(use);
+    ShowName();
+}
+
+void TCalendar::ShowName() { set_window_text(Handle(), Core().AccessibleName()); }
 
 LRESULT TCalendar::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {

@@ -1,6 +1,7 @@
 // TCalendar for the Win32 shell: one month as a 7 x 7 grid with a weekday heading
 // row and six rows of days, over the shared month grid. Weekday names come from
-// the user's locale and are read again when the regional settings change.
+// the user's locale and are read again when the regional settings change. The window
+// text names the month and year shown.
 #pragma once
 
 #include <windows.h>
@@ -30,7 +31,7 @@ public:
     int StartOfWeek() const { return Core().StartOfWeek(); }
     void SetStartOfWeek(int day) { Core().SetStartOfWeek(day); }
     bool UseCurrentDate() const { return Core().UseCurrentDate(); }
-    void SetUseCurrentDate(bool use) { Core().SetUseCurrentDate(use); }
+    void SetUseCurrentDate(bool use);
     int FirstCellOffset() const { return Core().FirstCellOffset(); }
     int ShownMonthDayCount() const { return Core().ShownMonthDayCount(); }
     std::string DayCellText(int col, int row) const { return Core().DayCellText(col, row); }
@@ -44,4 +45,6 @@ private:
     orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
     const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
     void LoadWeekdayNames();
+    // The window's text is the grid's name, its month and year, for a screen reader.
+    void ShowName();
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the Win32 month grid's window tests under wine64 on a private Xvfb (Wine makes
-# no window without a display), in a throwaway prefix that this run creates and
-# removes. Usage: run_month_grid_test.sh <month_grid_win32_tests.exe> [gtest arguments]
+# Runs a test program of Win32 windows (the month grid's, the main window's texts) under
+# wine64 on a private Xvfb (Wine makes no window without a display), in a throwaway
+# prefix that this run creates and removes.
+# Usage: run_month_grid_test.sh <month_grid_win32_tests.exe> [gtest arguments]
 set -euo pipefail
 exe=$(realpath "$1")
 shift

@@ -1,0 +1,127 @@
+// The Win32 main window as a screen reader meets it, under Wine: every control carries
+// its caption as window text (the glyph buttons their hints, the year box its year, each
+// month grid its month and year), and the texts follow the year shown.
+#include <windows.h>
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/win32/control_ids.h"
+#include "app/win32/main_form1.h"
+#include "core/clock.h"
+#include "core/dialogs.h"
+#include "tests/support/recording_dialogs.h"
+
+namespace {
+
+using Texts = std::map<int, std::wstring>; // by control id
+
+const std::array<std::wstring, 12> kMonths{L"January",   L"February", L"March",    L"April",
+                                           L"May",       L"June",     L"July",     L"August",
+                                           L"September", L"October",  L"November", L"December"};
+
+std::wstring text_of(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+BOOL CALLBACK collect_visible(HWND window, LPARAM texts)
+{
+    if (IsWindowVisible(window))
+        (*reinterpret_cast<Texts*>(texts))[GetDlgCtrlID(window)] = text_of(window);
+    return TRUE;
+}
+
+std::string absent_settings_file()
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "orrindale-absent-folder\\orrindale.ini";
+}
+
+class Win32WindowTexts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        orr::set_clock(&clock_);
+        orr::set_dialogs(&dialogs_);
+        form = std::make_unique<TMainForm1>(GetModuleHandleA(nullptr));
+        form->Settings_File_Path = [] { return absent_settings_file(); };
+        form->Verify_Auto_Run_Path = [] { return false; };
+        form->Show();
+    }
+    void TearDown() override
+    {
+        // Destroyed without a close request, so nothing is saved.
+        form.reset();
+        orr::set_dialogs(nullptr);
+        orr::set_clock(nullptr);
+    }
+
+    Texts visible_texts() const
+    {
+        Texts texts;
+        EnumChildWindows(form->Handle(), collect_visible, reinterpret_cast<LPARAM>(&texts));
+        return texts;
+    }
+    // A press and a release inside the button, as the mouse gives them.
+    void click(int control_id) const
+    {
+        const HWND button = GetDlgItem(form->GroupBox1, control_id);
+        ASSERT_NE(button, nullptr);
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
+    static void expect_grids_name(const Texts& texts, const std::wstring& year)
+    {
+        for (int month = 1; month <= 12; ++month)
+            EXPECT_EQ(texts.at(kIdFirstCalendar + month - 1), kMonths[month - 1] + L" " + year) << month;
+    }
+
+    orr::FixedClock clock_{{2026, 12, 8, 12, 0, 0, 0}};
+    RecordingDialogs dialogs_;
+    std::unique_ptr<TMainForm1> form;
+};
+
+TEST_F(Win32WindowTexts, EveryControlCarriesWhatAScreenReaderAnnounces)
+{
+    const Texts texts = visible_texts();
+    EXPECT_EQ(texts.at(kIdLastYear), L"Previous Year");
+    EXPECT_EQ(texts.at(kIdNextYear), L"Next Year");
+    EXPECT_EQ(texts.at(kIdCurrentYear), L"Current Year");
+    EXPECT_EQ(texts.at(kIdExitButton), L"Exit");
+    EXPECT_EQ(texts.at(kIdYearEdit), L"2026");
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(texts.at(kIdFirstLabel + month - 1), kMonths[month - 1]) << month;
+    expect_grids_name(texts, L"2026");
+    // The frame round the button row has no caption; every other control has a text.
+    for (const auto& [id, text] : texts) {
+        if (id != kIdGroupBox)
+            EXPECT_FALSE(text.empty()) << "control " << id;
+    }
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+TEST_F(Win32WindowTexts, TextsFollowTheYearShown)
+{
+    click(kIdNextYear);
+    Texts texts = visible_texts();
+    EXPECT_EQ(texts.at(kIdYearEdit), L"2027");
+    expect_grids_name(texts, L"2027");
+
+    click(kIdLastYear);
+    click(kIdLastYear);
+    texts = visible_texts();
+    EXPECT_EQ(texts.at(kIdYearEdit), L"2025");
+    expect_grids_name(texts, L"2025");
+    // The glyph buttons keep their names through every click.
+    EXPECT_EQ(texts.at(kIdLastYear), L"Previous Year");
+    EXPECT_EQ(texts.at(kIdNextYear), L"Next Year");
+    EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+} // namespace
