@@ -4,6 +4,7 @@
 
 #include "about/qt/about_box.h"
 #include "app/qt/main_form1.h"
+#include "app/qt/platform_arguments.h"
 #include "app/qt/qt_dialogs.h"
 #include "app/qt/termination_signals.h"
 #include "platform/file_update.h"
@@ -11,7 +12,8 @@
 int main(int argc, char* argv[])
 {
     orr::platform::report_file_size_limit_as_write_error();
-    QApplication application(argc, argv);
+    PlatformArguments arguments(argc, argv);
+    QApplication application(arguments.count(), arguments.values());
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form;

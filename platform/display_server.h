@@ -1,0 +1,24 @@
+// Which display server the Linux program connects to. On a Wayland desktop the X server
+// that the desktop runs beside it (XWayland) is preferred, because Wayland lets no client
+// place its own window or keep it above others.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orr::platform {
+
+// The session's variables as the program found them; an unset one is empty.
+struct DisplayEnvironment {
+    std::string qt_qpa_platform;  // QT_QPA_PLATFORM: the user's own choice
+    std::string display;          // DISPLAY: an X server, XWayland included
+    std::string wayland_display;  // WAYLAND_DISPLAY
+    std::string session_type;     // XDG_SESSION_TYPE
+};
+
+// The Qt platform plugin to ask for: "xcb" wherever an X server is reachable, "wayland"
+// where a Wayland session has none; nothing when the user chose one, or when there is no
+// display at all (Qt then reports that itself).
+std::optional<std::string> qt_platform_for(const DisplayEnvironment& session);
+
+} // namespace orr::platform
