@@ -11,8 +11,8 @@
 
 namespace orr::platform {
 
-// The name an update of path writes: on Linux symlinks are followed, even to a
-// target that does not exist yet, so a link keeps pointing where it pointed.
+// The name an update of path writes: symbolic links are followed (on Linux even to a
+// target that does not exist yet), so a link keeps pointing where it pointed.
 std::string update_target(const std::string& path);
 
 // Makes a write beyond the process's file-size limit fail, as on a full disk, instead of

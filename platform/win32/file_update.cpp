@@ -4,6 +4,7 @@
 #include "platform/file_update.h"
 
 #include <windows.h>
+#include <string_view>
 #include <vector>
 
 #include "platform/temporary_name.h"
@@ -44,7 +45,33 @@ struct FileUpdate::State {
 // Windows has no file-size signal: a write past any limit fails by itself.
 void report_file_size_limit_as_write_error() {}
 
-std::string update_target(const std::string& path) { return path; }
+std::string update_target(const std::string& path)
+{
+    // A symbolic link keeps pointing where it pointed: the file it leads to is the one
+    // replaced. Opening follows links; the handle names the file reached.
+    const FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file.valid())
+        return path;
+    std::vector<char> name(MAX_PATH);
+    DWORD length = GetFinalPathNameByHandleA(file.get(), name.data(), static_cast<DWORD>(name.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length >= name.size()) {
+        name.resize(length + 1);
+        length = GetFinalPathNameByHandleA(file.get(), name.data(), static_cast<DWORD>(name.size()),
+                                           FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    }
+    if (length == 0 || length >= name.size())
+        return path;
+    std::string reached(name.data(), length);
+    constexpr std::string_view kLong = "\\\\?\\";
+    constexpr std::string_view kLongUnc = "\\\\?\\UNC\\";
+    if (reached.starts_with(kLongUnc))
+        return "\\\\" + reached.substr(kLongUnc.size());
+    if (reached.starts_with(kLong))
+        return reached.substr(kLong.size());
+    return reached;
+}
 
 bool FileUpdate::State::open(std::chrono::milliseconds lock_wait)
 {

@@ -93,9 +93,9 @@ class WineSession(XSession):
         return env
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
-                      address_space=None):
+                      address_space=None, setup=None):
         prog = WineProgram(self, Path(executable), extra_files, files or {}, env or {}, args,
-                           address_space)
+                           address_space, setup)
         self.programs.append(prog)
         return prog
 
