@@ -1,17 +1,22 @@
 #include "app/win32/glyph_button.h"
 
+#include <algorithm>
+
 #include "monthgrid/win32/gdi_handles.h"
 
 namespace {
 
 constexpr int kGlyphTextGap = 4;
 
-// Writes the glyph's opaque pixels straight into a 32-bit top-down bitmap.
-void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, const orr::GlyphPixels& pixels)
+// Writes the glyph's opaque pixels straight into a 32-bit top-down bitmap, each as a
+// factor x factor square, so the art stays sharp on a dense screen.
+void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, const orr::GlyphPixels& pixels,
+               int factor)
 {
-    for (int y = 0; y < orr::kGlyphSize; ++y) {
-        for (int x = 0; x < orr::kGlyphSize; ++x) {
-            const std::uint8_t index = pixels[y][x];
+    const int size = orr::kGlyphSize * factor;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint8_t index = pixels[y / factor][x / factor];
             const int px = left + x;
             const int py = top + y;
             if (index == orr::kTransparentIndex || px < 0 || py < 0 || px >= width || py >= height)
@@ -60,13 +65,16 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
     const orr::win32::Selection font(dc, look.font ? look.font : GetStockObject(DEFAULT_GUI_FONT));
     if (!look.caption.empty())
         GetTextExtentPoint32A(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &text);
-    const int content = orr::kGlyphSize + (look.caption.empty() ? 0 : kGlyphTextGap + text.cx);
+    const int factor = std::max(1, look.glyph_factor);
+    const int glyph_size = orr::kGlyphSize * factor;
+    const int gap = kGlyphTextGap * factor;
+    const int content = glyph_size + (look.caption.empty() ? 0 : gap + text.cx);
     const int glyph_left = (width - content) / 2 + shift;
-    const int glyph_top = (height - orr::kGlyphSize) / 2 + shift;
+    const int glyph_top = (height - glyph_size) / 2 + shift;
 
     if (!look.caption.empty()) {
         SetBkMode(dc, TRANSPARENT);
-        const int x = glyph_left + orr::kGlyphSize + kGlyphTextGap;
+        const int x = glyph_left + glyph_size + gap;
         const int y = (height - text.cy) / 2 + shift;
         if (!look.enabled) {
             SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
@@ -82,6 +90,6 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
     }
     GdiFlush();
     put_glyph(bits, width, height, glyph_left, glyph_top,
-              look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph));
+              look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph), factor);
     BitBlt(target, bounds.left, bounds.top, width, height, dc, 0, 0, SRCCOPY);
 }

@@ -14,6 +14,7 @@ struct ButtonLook {
     bool pressed = false;
     bool enabled = true;
     bool focused = false;
+    int glyph_factor = 1; // each glyph pixel drawn as a square this many pixels wide
 };
 
 // Paints into a memory bitmap and copies it to the target once, so nothing flickers.

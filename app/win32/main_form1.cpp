@@ -3,12 +3,14 @@
 #include <commctrl.h>
 
 #include "about/win32/about_box.h"
+#include "app/scaling/screen_density.h"
 #include "app/control_texts.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/glyph_button.h"
 #include "app/win32/group_box.h"
 #include "app/win32/resource.h"
 #include "app/win32/speed_button.h"
+#include "app/win32/window_dpi.h"
 #include "core/event_guard.h"
 #include "core/product.h"
 #include "monthgrid/date_names.h"
@@ -61,6 +63,9 @@ TMainForm1::TMainForm1(HINSTANCE instance) : orr::MainForm(static_cast<orr::Main
                               nullptr, nullptr, instance, nullptr);
     SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMainForm1::WindowProc));
+    // The controls are made at the density of the window's monitor; the layout record
+    // taken from them at start-up then scales them in proportion, as at 96.
+    dpi_ = window_dpi(handle_);
     CreateMenu();
     CreateMonths();
     CreateButtonRow();
@@ -124,6 +129,7 @@ void TMainForm1::CreateMonths()
         calendar->SetReadOnly(true);
         calendar->SetStartOfWeek(0);
         calendar->SetUseCurrentDate(false);
+        calendar->Grid().SetGridLineWidth(orr::at_density(1, dpi_));
         Adopt("Calendar" + std::to_string(month), calendar->Handle(),
               bounds(left, kCalendarTops[row], kCalendarWidth, kCalendarHeight), kGridFont);
         calendars_[month - 1] = std::move(calendar);
@@ -136,6 +142,7 @@ void TMainForm1::CreateButtonRow()
                            kRowFont);
     forward_to_owner(GroupBox1, handle_);
     Last_Year_SpeedButton = std::make_unique<TSpeedButton>(GroupBox1, kIdLastYear, orr::Glyph::LeftArrow);
+    Last_Year_SpeedButton->SetGlyphFactor(orr::pixel_art_factor(dpi_));
     Adopt("Last_Year_SpeedButton", Last_Year_SpeedButton->Handle(), bounds(84, 17, 23, 22), kRowFont);
     // Never drawn: the glyph speaks to the eye, the text to a screen reader.
     set_window_text(Last_Year_SpeedButton->Handle(), orr::kLastYearButtonTexts.name());
@@ -144,6 +151,7 @@ void TMainForm1::CreateButtonRow()
                            bounds(107, 17, 75, 23), kBoldRowFont, WS_EX_CLIENTEDGE);
     EnableWindow(Year_Edit, FALSE);
     Next_Year_SpeedButton = std::make_unique<TSpeedButton>(GroupBox1, kIdNextYear, orr::Glyph::RightArrow);
+    Next_Year_SpeedButton->SetGlyphFactor(orr::pixel_art_factor(dpi_));
     Adopt("Next_Year_SpeedButton", Next_Year_SpeedButton->Handle(), bounds(183, 17, 23, 22), kRowFont);
     set_window_text(Next_Year_SpeedButton->Handle(), orr::kNextYearButtonTexts.name());
     Current_Year_BitBtn = AddControl("Current_Year_BitBtn", "BUTTON", WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP, GroupBox1,
@@ -177,10 +185,11 @@ void TMainForm1::CreateHints()
 HWND TMainForm1::AddControl(const char* name, const char* kind, DWORD style, HWND parent, int id, RECT design,
                             FontChoice font, DWORD ex_style)
 {
+    const RECT at = AtDensity(design);
     const HWND control =
-        CreateWindowExA(ex_style, kind, "", WS_CHILD | style,
-                        design.left, design.top, design.right - design.left, design.bottom - design.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+        CreateWindowExA(ex_style, kind, "", WS_CHILD | style, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    font.height = orr::at_density(font.height, dpi_);
     components_.emplace_back(name, control, std::move(font));
     ApplyFont(components_.back());
     return control;
@@ -188,10 +197,17 @@ HWND TMainForm1::AddControl(const char* name, const char* kind, DWORD style, HWN
 
 void TMainForm1::Adopt(const std::string& name, HWND window, RECT design, FontChoice font)
 {
-    SetWindowPos(window, nullptr, design.left, design.top, design.right - design.left, design.bottom - design.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT at = AtDensity(design);
+    SetWindowPos(window, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    font.height = orr::at_density(font.height, dpi_);
     components_.emplace_back(name, window, std::move(font));
     ApplyFont(components_.back());
+}
+
+RECT TMainForm1::AtDensity(const RECT& design) const
+{
+    return {orr::at_density(design.left, dpi_), orr::at_density(design.top, dpi_), orr::at_density(design.right, dpi_),
+            orr::at_density(design.bottom, dpi_)};
 }
 
 void TMainForm1::ApplyFont(Owned& component)
@@ -237,7 +253,7 @@ LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     case WM_GETMINMAXINFO: {
         // Small enough to shrink freely, large enough to keep the menu bar reachable.
-        RECT smallest{0, 0, 160, 120};
+        RECT smallest{0, 0, orr::at_density(160, dpi_), orr::at_density(120, dpi_)};
         AdjustWindowRectEx(&smallest, Style(), TRUE, 0);
         auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
         limits->ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
@@ -323,5 +339,6 @@ void TMainForm1::DrawButton(const DRAWITEMSTRUCT& item)
     look.pressed = (item.itemState & ODS_SELECTED) != 0;
     look.enabled = (item.itemState & ODS_DISABLED) == 0;
     look.focused = (item.itemState & ODS_FOCUS) != 0;
+    look.glyph_factor = orr::pixel_art_factor(dpi_);
     paint_glyph_button(item.hDC, item.rcItem, look);
 }

@@ -102,9 +102,12 @@ private:
     void Adopt(const std::string& name, HWND window, RECT design, FontChoice font);
     void AddNonVisual(const char* name) { components_.emplace_back(name); }
     void ApplyFont(Owned& component);
+    // Design bounds (at 96 pixels per inch) at the window's density.
+    RECT AtDensity(const RECT& design) const;
     DWORD Style() const;
 
     HWND handle_ = nullptr;
+    int dpi_ = 96;  // the density the controls were made at
     FontCache fonts_;
     std::vector<Owned> components_;
     std::array<std::unique_ptr<TCalendar>, kMonths> calendars_;

@@ -88,13 +88,9 @@ void TMainForm1::SetComponentBounds(int index, const orr::ControlBounds& bounds,
     }
 }
 
-int TMainForm1::PixelsPerInch() const
-{
-    const HDC screen = GetDC(handle_);
-    const int ppi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(handle_, screen);
-    return ppi;
-}
+// The density the layout record was taken at: after a move to a monitor of another
+// density the window's new size alone carries the change, fonts included.
+int TMainForm1::PixelsPerInch() const { return dpi_; }
 
 std::vector<std::string> TMainForm1::LayoutLines() const
 {

@@ -108,5 +108,6 @@ void TSpeedButton::Paint()
     look.glyph = glyph_;
     look.pressed = pressed_;
     look.enabled = IsWindowEnabled(handle_) != 0;
+    look.glyph_factor = glyph_factor_;
     paint_glyph_button(paint.dc(), client, look);
 }

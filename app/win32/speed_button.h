@@ -14,6 +14,8 @@ public:
     TSpeedButton& operator=(const TSpeedButton&) = delete;
 
     HWND Handle() const { return handle_; }
+    // Each glyph pixel is drawn as a square this wide: the owner's screen density decides.
+    void SetGlyphFactor(int factor) { glyph_factor_ = factor; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -23,6 +25,7 @@ private:
 
     HWND handle_ = nullptr;
     orr::Glyph glyph_;
+    int glyph_factor_ = 1;
     bool tracking_ = false; // the left button went down here and is still held
     bool pressed_ = false;  // ... and the pointer is over the button
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/scaling/layout_record.h"
+#include "app/scaling/screen_density.h"
 
 using namespace orr;
 
@@ -87,6 +88,34 @@ TEST(ScaledBounds, TinyWindowKeepsAValidFont)
     const std::string label = control_line({5, 205, 3, 16, 10}, "Label1");
     EXPECT_EQ(scaled_bounds(label, {0.01, 0.01, 0.01})->point_size, 1);
     EXPECT_EQ(scaled_bounds(label, {0.0, 0.0, 0.0})->point_size, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ScreenDensity, DesignLengthsAndFontsGrowWithTheDensityAndStayAt96)
+{
+    struct Case {
+        int design, dpi, expected;
+    };
+    const Case cases[] = {
+        {653, 96, 653},   {574, 96, 574},  {1, 96, 1},    {-13, 96, -13}, {0, 192, 0},
+        {653, 192, 1306}, {1, 192, 2},     {-13, 192, -26}, {-16, 192, -32},
+        {1, 144, 2},      {23, 144, 35},   {-13, 144, -20}, {5, 120, 6},   {210, 120, 263},
+        {1, 72, 1},       {3, 72, 2},      {-1, 144, -2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(at_density(c.design, c.dpi), c.expected) << c.design << " at " << c.dpi;
+}
+
+TEST(ScreenDensity, PixelArtGrowsByWholeFactorsOnly)
+{
+    EXPECT_EQ(pixel_art_factor(96), 1);
+    EXPECT_EQ(pixel_art_factor(72), 1) << "never smaller than drawn";
+    EXPECT_EQ(pixel_art_factor(144), 1) << "a factor of 2 would outgrow a button 1.5 times as large";
+    EXPECT_EQ(pixel_art_factor(192), 2);
+    EXPECT_EQ(pixel_art_factor(288), 3);
 }
 
 } // namespace
