@@ -4,10 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/main_form_view.h"
 #include "app/settings/settings_file.h"
+#include "core/clock.h"
 #include "desktop/auto_run.h"
 #include "desktop/document_viewer.h"
 
@@ -77,6 +79,9 @@ private:
     void UpdateYearButtons(int year);
 
     MainFormView& view_;
+    // The moment whose caption the clock last wrote; the caption shows whole seconds,
+    // so the ticks within that second have nothing to do.
+    std::optional<LocalDateTime> caption_second_;
 };
 
 } // namespace orr

@@ -34,6 +34,8 @@ void MainForm::Set_Titles()
     set_application_title(kProductTitle);
     view_.SetTaskbarTitle(kProductTitle);
     view_.SetCaption(kProductTitle);
+    // The next tick puts the clock back at once, within the second it last showed too.
+    caption_second_.reset();
     view_.SetHint("");
     AboutTexts texts;
     texts.caption = kAboutCaption;

@@ -7,6 +7,16 @@
 #include "monthgrid/date_math.h"
 
 namespace orr {
+namespace {
+
+bool same_second(const LocalDateTime& a, const LocalDateTime& b)
+{
+    return a.second == b.second && a.minute == b.minute && a.hour == b.hour && a.day == b.day &&
+           a.month == b.month && a.year == b.year;
+}
+
+} // namespace
+
 std::string clock_caption(const LocalDateTime& moment, const LocaleNames& names)
 {
     // The hours after midnight and after noon read 12.
@@ -23,10 +33,15 @@ std::string clock_caption(const LocalDateTime& moment, const LocaleNames& names)
 
 void MainForm::Timer1Timer()
 {
-    const std::string caption = clock_caption(clock().now(), view_);
+    const LocalDateTime moment = clock().now();
+    // Nine ticks in ten fall in the second already shown: they cost a clock reading only.
+    if (caption_second_ && same_second(*caption_second_, moment))
+        return;
+    const std::string caption = clock_caption(moment, view_);
     // Written only on a change, so the title bar repaints once a second.
     if (caption != view_.Caption())
         view_.SetCaption(caption);
+    caption_second_ = moment;
 }
 
 } // namespace orr

@@ -178,6 +178,27 @@ TEST_F(YearView, ClockWritesTheCaptionOnlyWhenTheSecondChanges)
     EXPECT_EQ(view.caption, "Orrindale v1.0 -    Tuesday December 8, 2026,  at  12:00:06 AM  ");
 }
 
+TEST_F(YearView, ClockComesBackAtTheNextTickAfterTheTitlesAreSetWithinItsSecond)
+{
+    today.set({2026, 12, 8, 0, 0, 5, 0});
+    form.Timer1Timer();
+    // The factory defaults set the plain title again in the middle of a second.
+    form.Set_Titles();
+    EXPECT_EQ(view.caption, "Orrindale v1.0");
+    today.set({2026, 12, 8, 0, 0, 5, 100});
+    form.Timer1Timer();
+    EXPECT_EQ(view.caption, "Orrindale v1.0 -    Tuesday December 8, 2026,  at  12:00:05 AM  ");
+}
+
+TEST_F(YearView, ClockFollowsATimeSetBackToAnEarlierSecond)
+{
+    today.set({2026, 12, 8, 0, 0, 6, 0});
+    form.Timer1Timer();
+    today.set({2026, 12, 8, 0, 0, 5, 0});
+    form.Timer1Timer();
+    EXPECT_EQ(view.caption, "Orrindale v1.0 -    Tuesday December 8, 2026,  at  12:00:05 AM  ");
+}
+
 TEST(ButtonGlyphs, RightArrowIsTheLeftMirrored)
 {
     const GlyphPixels left = glyph_pixels(Glyph::LeftArrow);
