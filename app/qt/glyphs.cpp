@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr int kLargestGlyphFactor = 4;
+
 QImage image_of(const orr::GlyphPixels& pixels)
 {
     QList<QRgb> colours;
@@ -29,7 +31,16 @@ QImage disabled_glyph_image(Glyph glyph) { return image_of(orr::disabled_glyph_p
 QIcon glyph_icon(Glyph glyph)
 {
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(glyph_image(glyph)), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(disabled_glyph_image(glyph)), QIcon::Disabled);
+    const QImage normal = glyph_image(glyph);
+    const QImage disabled = disabled_glyph_image(glyph);
+    // Whole multiples of the 16-pixel art, pixel for pixel, for dense screens: left to
+    // itself the icon would blur the one size it has when it stretches it.
+    for (int factor = 1; factor <= kLargestGlyphFactor; ++factor) {
+        const QSize size(orr::kGlyphSize * factor, orr::kGlyphSize * factor);
+        icon.addPixmap(QPixmap::fromImage(normal.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)),
+                       QIcon::Normal);
+        icon.addPixmap(QPixmap::fromImage(disabled.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)),
+                       QIcon::Disabled);
+    }
     return icon;
 }

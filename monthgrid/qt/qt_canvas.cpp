@@ -1,5 +1,8 @@
 #include "monthgrid/qt/qt_canvas.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QPainter>
 #include <QVarLengthArray>
 
@@ -68,13 +71,29 @@ void QtGridCanvas::fill_rect(const orr::Rect& rect)
 void QtGridCanvas::draw_lines(std::span<const orr::Line> lines, orr::Colour c, int width)
 {
     filled_ = QRect();
-    QPen pen(colour(c), width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    // Level and upright lines are the pixels a GDI pen of that width covers, filled in
+    // logical pixels: a pen would be one device pixel thin on a dense screen, or half a
+    // pixel off where its width is odd.
+    const QColor line_colour = colour(c);
+    const int before = width / 2;
+    QVarLengthArray<QLine, 16> slanted;
+    for (const orr::Line& line : lines) {
+        if (line.from.x == line.to.x) {
+            const int top = std::min(line.from.y, line.to.y);
+            painter_.fillRect(QRect(line.from.x - before, top, width, std::abs(line.to.y - line.from.y)), line_colour);
+        } else if (line.from.y == line.to.y) {
+            const int left = std::min(line.from.x, line.to.x);
+            painter_.fillRect(QRect(left, line.from.y - before, std::abs(line.to.x - line.from.x), width), line_colour);
+        } else {
+            slanted.append(QLine(line.from.x, line.from.y, line.to.x, line.to.y));
+        }
+    }
+    if (slanted.isEmpty())
+        return;
+    QPen pen(line_colour, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setCosmetic(width == 1);
     painter_.setPen(pen);
-    QVarLengthArray<QLine, 16> qlines;
-    for (const orr::Line& line : lines)
-        qlines.append(QLine(line.from.x, line.from.y, line.to.x, line.to.y));
-    painter_.drawLines(qlines.constData(), static_cast<int>(qlines.size()));
+    painter_.drawLines(slanted.constData(), static_cast<int>(slanted.size()));
 }
 
 orr::Size QtGridCanvas::text_extent(std::string_view text)
