@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
 """Draws the program icon, a small calendar page with a red header, at 16, 32 and 48 px
-and writes it as a Windows .ico (32-bit images with alpha). Usage: make_icon.py [out.ico]"""
+and writes it as a Windows .ico (32-bit images with alpha), or at one size as a PNG for
+the freedesktop icon theme.
+
+Usage: make_icon.py [out.ico]
+       make_icon.py --png SIZE out.png    (SIZE a multiple of 16)"""
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 SIZES = (16, 32, 48)
@@ -87,7 +92,27 @@ def icon(sizes):
     return directory + entries + b''.join(images)
 
 
+def png(pixels):
+    """The page as an 8-bit RGBA PNG."""
+    size = len(pixels)
+    raw = b''.join(b'\0' + bytes(channel for pixel in row for channel in pixel) for row in pixels)
+
+    def chunk(kind, body):
+        return (struct.pack('>I', len(body)) + kind + body
+                + struct.pack('>I', zlib.crc32(kind + body) & 0xFFFFFFFF))
+    return (b'\x89PNG\r\n\x1a\n'
+            + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0))
+            + chunk(b'IDAT', zlib.compress(raw, 9))
+            + chunk(b'IEND', b''))
+
+
 def main():
+    if len(sys.argv) == 4 and sys.argv[1] == '--png':
+        size = int(sys.argv[2])
+        if size < 16 or size % 16:
+            sys.exit(f'make_icon.py: {size} is not a multiple of 16')
+        Path(sys.argv[3]).write_bytes(png(draw(size)))
+        return
     out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / 'assets' / 'orrindale.ico'
     out.write_bytes(icon(SIZES))
 
