@@ -100,8 +100,9 @@ TEST_F(Win32WindowTexts, EveryControlCarriesWhatAScreenReaderAnnounces)
     expect_grids_name(texts, L"2026");
     // The frame round the button row has no caption; every other control has a text.
     for (const auto& [id, text] : texts) {
-        if (id != kIdGroupBox)
+        if (id != kIdGroupBox) {
             EXPECT_FALSE(text.empty()) << "control " << id;
+        }
     }
     EXPECT_TRUE(dialogs_.shown.empty());
 }
