@@ -1,8 +1,8 @@
-// Program start: the main window, then the About window, then the event loop; the
-// termination signals close the main window as its close box does.
+// Program start: the main window, which makes the About window when it is first asked
+// for, then the event loop; the termination signals close the main window as its close
+// box does.
 #include <QApplication>
 
-#include "about/qt/about_box.h"
 #include "app/qt/main_form1.h"
 #include "app/qt/platform_arguments.h"
 #include "app/qt/qt_dialogs.h"
@@ -19,8 +19,7 @@ int main(int argc, char* argv[])
     TMainForm1 main_form;
     TerminationSignals termination([&main_form] { main_form.close(); });
     dialogs.SetOwner(&main_form);
-    TAboutBox about_box(&main_form);
-    main_form.AboutBox = &about_box;
+    main_form.MakeAboutBoxOnFirstUse();
     main_form.ShowWhenFramed();
     const int result = application.exec();
     orr::set_dialogs(nullptr);

@@ -66,6 +66,9 @@ TMainForm1::TMainForm1(QWidget* parent)
     setObjectName(QStringLiteral("MainForm1"));
     setWindowTitle(QString::fromLatin1(orr::kProductTitle));
     setMinimumSize(kMinimumClient);
+    // Asked before the widgets are made, the window manager answers while they are, and
+    // the window need not wait for it when it is shown.
+    frame_.AskDecoration();
     setFont(font_of_height(QStringLiteral("System"), 13));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("Client"));
@@ -94,6 +97,8 @@ TMainForm1::TMainForm1(QWidget* parent)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { orr::guarded([this] { SaveForSession(); }); });
 }
+
+TMainForm1::~TMainForm1() = default;
 
 void TMainForm1::CreateMenu()
 {
@@ -242,6 +247,15 @@ void TMainForm1::ShowIfWaiting()
         return;
     waiting_to_show_ = false;
     show();
+}
+
+void TMainForm1::MakeAboutBox()
+{
+    if (AboutBox)
+        return;
+    own_about_box_ = std::make_unique<TAboutBox>(this);
+    AboutBox = own_about_box_.get();
+    ApplyAboutTexts();
 }
 
 void TMainForm1::showEvent(QShowEvent* event)

@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
+#include <optional>
 
 #include "app/main_form.h"
 #include "app/qt/window_frame.h"
@@ -28,6 +30,7 @@ class TMainForm1 : public QMainWindow, public orr::MainFormView, public orr::Mai
 
 public:
     explicit TMainForm1(QWidget* parent = nullptr);
+    ~TMainForm1() override;
 
     // Month k (1..12) of the year view.
     TCalendar* Calendar(int month) const { return calendars_[month - 1]; }
@@ -56,8 +59,11 @@ public:
     QTimer* Timer1 = nullptr;
     QListWidget* Scaling_ListBox = nullptr;
 
-    // The About window, created by program start right after this window.
+    // The About window: one set here, or the one this window makes itself once asked to.
     TAboutBox* AboutBox = nullptr;
+    // Program start: the About window is made when Help > About first asks for it, so that
+    // its widgets, pictures and fonts cost neither start-up time nor memory before then.
+    void MakeAboutBoxOnFirstUse() { about_box_wanted_ = true; }
 
     // Every component the window owns, in the order they were created.
     const std::vector<QObject*>& OwnedComponents() const { return components_; }
@@ -122,6 +128,8 @@ private:
                      void (orr::MainForm::*handler)());
     QAction* ActionOf(orr::MenuOption option) const;
     void ShowIfWaiting();
+    void MakeAboutBox();
+    void ApplyAboutTexts();
 
     template <typename T>
     T* Own(T* component)
@@ -138,4 +146,9 @@ private:
     orr::window::WindowManagerEvents window_manager_;
     bool shown_ = false;
     bool waiting_to_show_ = false;
+
+    // The About window this window made, and the texts it shows, kept until it exists.
+    std::unique_ptr<TAboutBox> own_about_box_;
+    std::optional<orr::AboutTexts> about_texts_;
+    bool about_box_wanted_ = false;
 };

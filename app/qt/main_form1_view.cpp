@@ -168,8 +168,15 @@ void TMainForm1::SetChecked(orr::MenuOption option, bool checked) { ActionOf(opt
 
 void TMainForm1::SetAboutTexts(const orr::AboutTexts& texts)
 {
-    if (!AboutBox)
+    about_texts_ = texts;
+    ApplyAboutTexts();
+}
+
+void TMainForm1::ApplyAboutTexts()
+{
+    if (!AboutBox || !about_texts_)
         return;
+    const orr::AboutTexts& texts = *about_texts_;
     auto q = [](const std::string& text) { return QString::fromStdString(text); };
     AboutBox->setWindowTitle(q(texts.caption));
     AboutBox->ProductName->setText(q(texts.product_name));
@@ -186,13 +193,18 @@ void TMainForm1::SetAboutTexts(const orr::AboutTexts& texts)
 
 void TMainForm1::ShowAbout()
 {
+    if (about_box_wanted_)
+        MakeAboutBox();
     if (AboutBox)
         AboutBox->exec();
 }
 
 std::string TMainForm1::AboutProductName() const
 {
-    return AboutBox ? AboutBox->ProductName->text().toStdString() : std::string();
+    if (AboutBox)
+        return AboutBox->ProductName->text().toStdString();
+    // Not made yet, it would show the product name it is to be given.
+    return about_texts_ ? about_texts_->product_name : std::string();
 }
 
 std::string TMainForm1::LongDayName(int weekday) const { return QtLocaleNames().LongDayName(weekday); }

@@ -296,6 +296,35 @@ TEST_F(AboutBox, HelpAboutShowsItModallyOverTheMainWindowUntilEscape)
     main_form.AboutBox = nullptr;
 }
 
+TEST_F(AboutBox, MadeOnFirstUseItStillShowsTheTitlesTextsAndStaysTheOne)
+{
+    QTemporaryDir folder;
+    TMainForm1 main_form;
+    main_form.Timer1->stop();
+    main_form.Settings_File_Path = [&] {
+        return folder.filePath(QStringLiteral("orrindale.ini")).toStdString();
+    };
+    main_form.MakeAboutBoxOnFirstUse();
+    main_form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main_form));
+    EXPECT_EQ(main_form.AboutBox, nullptr);
+    // The catalogue's caption names the product before the About window exists.
+    EXPECT_EQ(main_form.AboutProductName(), "Orrindale v1.0");
+    for (int opened = 0; opened < 2; ++opened) {
+        QTimer::singleShot(100, [&] {
+            ASSERT_NE(main_form.AboutBox, nullptr);
+            EXPECT_TRUE(main_form.AboutBox->isVisible());
+            EXPECT_EQ(main_form.AboutBox->windowTitle(), QStringLiteral("About Orrindale v1.0 ..."));
+            EXPECT_EQ(main_form.AboutBox->Copyright->text(), QStringLiteral("Copyright (C) 2002-2026"));
+            QTest::keyClick(main_form.AboutBox->OKButton, Qt::Key_Escape);
+        });
+        main_form.AboutOption->trigger();
+    }
+    EXPECT_EQ(main_form.AboutBox->parentWidget(), &main_form);
+    EXPECT_EQ(main_form.findChildren<TAboutBox*>().size(), 1);
+    EXPECT_EQ(main_form.AboutProductName(), "Orrindale v1.0");
+}
+
 } // namespace
 
 #include "about_box_test.moc"
