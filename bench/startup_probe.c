@@ -8,6 +8,7 @@
 #define _GNU_SOURCE
 #include <dirent.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdbool.h>
@@ -326,6 +327,11 @@ int main(int argc, char* argv[])
     if (s.child < 0)
         die("cannot fork");
     if (s.child == 0) {
+        /* Our output is the one line of figures; and what a program leaves running (Wine's
+         * services) must not hold the pipe it is read from open. */
+        const int nowhere = open("/dev/null", O_WRONLY);
+        dup2(nowhere, STDOUT_FILENO);
+        dup2(nowhere, STDERR_FILENO);
         execvp(program[0], program);
         _exit(127);
     }
