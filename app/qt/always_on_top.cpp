@@ -40,8 +40,8 @@ void set_always_on_top(QWidget* window, bool on)
         window->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, on);
         return;
     }
-    const xcb_atom_t state = x11::atom(c, "_NET_WM_STATE");
-    const xcb_atom_t above = x11::atom(c, "_NET_WM_STATE_ABOVE");
+    const xcb_atom_t state = x11::atom(c, x11::Atom::NetWmState);
+    const xcb_atom_t above = x11::atom(c, x11::Atom::NetWmStateAbove);
     if (window->testAttribute(Qt::WA_Mapped))
         x11::send_to_window_manager(c, id, state, on ? kAdd : kRemove, above, 0, kFromApplication);
     else

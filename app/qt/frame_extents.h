@@ -14,9 +14,15 @@ namespace orr::window {
 // has. Off X11, the decoration as Qt's platform knows it.
 std::optional<QMargins> announced_frame_margins(QWidget* window);
 
-// Whether the window manager holds the window maximised (or full screen) right now; the
-// decoration it announces then is not the one the window returns to.
-bool maximized_by_window_manager(QWidget* window);
+struct AnnouncedFrame {
+    QMargins margins;
+    // Maximised (or full screen) by the window manager: the decoration is not the one
+    // the window returns to.
+    bool maximized = false;
+};
+
+// The announced decoration and the window's state, read together in one round trip.
+std::optional<AnnouncedFrame> announced_frame(QWidget* window);
 
 // Asks the window manager to announce its decoration for a window not yet mapped. The
 // answer comes later, as a change of the window's properties; false when it cannot be asked.

@@ -25,9 +25,9 @@ WindowManagerEvents::WindowManagerEvents(QWidget& window, Listeners listeners)
     xcb_connection_t* c = x11::connection();
     if (!c || !QCoreApplication::instance())
         return;
-    state_atom_ = x11::atom(c, "_NET_WM_STATE");
-    above_atom_ = x11::atom(c, "_NET_WM_STATE_ABOVE");
-    extents_atom_ = x11::atom(c, "_NET_FRAME_EXTENTS");
+    state_atom_ = x11::atom(c, x11::Atom::NetWmState);
+    above_atom_ = x11::atom(c, x11::Atom::NetWmStateAbove);
+    extents_atom_ = x11::atom(c, x11::Atom::NetFrameExtents);
     QCoreApplication::instance()->installNativeEventFilter(this);
     installed_ = true;
 }
@@ -72,8 +72,8 @@ void WindowManagerEvents::StateChanged()
 void WindowManagerEvents::ExtentsChanged()
 {
     // The window manager sets the state before the decoration that goes with it.
-    if (const auto frame = announced_frame_margins(&window_))
-        listeners_.frame_announced(*frame, maximized_by_window_manager(&window_));
+    if (const auto announced = announced_frame(&window_))
+        listeners_.frame_announced(announced->margins, announced->maximized);
 }
 
 } // namespace orr::window

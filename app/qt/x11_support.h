@@ -14,10 +14,27 @@ namespace orr::window::x11 {
 // The connection of the running application, or nullptr when it is not on X11.
 xcb_connection_t* connection();
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name);
+// Every atom the shell uses; the first use interns them all in one round trip, and the
+// process keeps them, since an atom never changes on a connection.
+enum class Atom {
+    NetSupported,
+    NetRequestFrameExtents,
+    NetFrameExtents,
+    NetWmState,
+    NetWmStateAbove,
+    NetWmStateMaximizedVert,
+    NetWmStateMaximizedHorz,
+    NetWmStateFullscreen,
+    Count
+};
+xcb_atom_t atom(xcb_connection_t* c, Atom which);
+
 xcb_window_t root_of(xcb_connection_t* c, xcb_window_t window);
 
-// A 32-bit property's values; empty when the property is absent.
+// A 32-bit property's values, asked for first and collected later, so that several
+// properties cost one round trip; empty when the property is absent.
+xcb_get_property_cookie_t ask_property32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property);
+std::vector<std::uint32_t> property32(xcb_connection_t* c, xcb_get_property_cookie_t asked);
 std::vector<std::uint32_t> property32(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property);
 
 // An EWMH request: a client message about `window` sent to the root window.
