@@ -3,28 +3,19 @@
 // writes back as it was read; rewriting it to start the program makes it read back as
 // that very program, switched on; and the escapes of any path undo byte for byte.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "platform/autostart_entry.h"
 #include "platform/desktop_entry.h"
 #include "platform/exec_line.h"
+#include "tests/fuzz/fuzz_require.h"
 
 namespace {
 
 using namespace orr::platform;
 
 constexpr std::string_view kName = "Orrindale";
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 } // namespace
 

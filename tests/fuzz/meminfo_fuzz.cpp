@@ -2,24 +2,15 @@
 // figure: any text reads without a crash into amounts that fit together (nothing more
 // available than there is, a load between 0 and 100 %), and the figure stays a share.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "about/free_resources.h"
 #include "platform/memory_status.h"
+#include "tests/fuzz/fuzz_require.h"
 
 namespace {
 
 constexpr int kWhole = 100;
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 } // namespace
 

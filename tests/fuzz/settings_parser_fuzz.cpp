@@ -3,13 +3,12 @@
 // bytes come back unchanged through the encodings, and an edit of a UTF-16 file stays
 // UTF-16 and reads back.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "app/settings/ini_number.h"
 #include "app/settings/ini_text.h"
 #include "app/settings/profile_encoding.h"
+#include "tests/fuzz/fuzz_require.h"
 
 namespace {
 
@@ -20,14 +19,6 @@ const char* const kKeys[] = {"WindowState_wsMaximized",
                              "window_Height",
                              "Always_on_Top_Option",
                              "Auto_Run_at_Windows_Startup_Option"};
-
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 } // namespace
 
