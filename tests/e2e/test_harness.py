@@ -55,6 +55,11 @@ def run_child():
     return proc, json.loads(line)
 
 
+# A child's teardown may take up to 2 x 5 s for each of its three processes (a polite
+# end, then a kill), so the wait for it must be longer than that.
+CHILD_END_S = 45
+
+
 def main():
     # A failing test inside the session.
     try:
@@ -75,7 +80,7 @@ def main():
     for sig in (signal.SIGTERM, signal.SIGINT):
         proc, facts = run_child()
         proc.send_signal(sig)
-        rc = proc.wait(30)
+        rc = proc.wait(CHILD_END_S)
         check(rc != 0, f"child ended with {rc} after {sig.name}")
         check_gone(facts, f"after {sig.name}")
         check(not Path(facts["dir"]).exists(), f"temporary folder left after {sig.name}")
@@ -83,7 +88,7 @@ def main():
     # Killed outright: the children still go (their parent-death signal).
     proc, facts = run_child()
     proc.kill()
-    proc.wait(30)
+    proc.wait(CHILD_END_S)
     check_gone(facts, "after SIGKILL", socket_too=False)
     shutil.rmtree(facts["dir"], ignore_errors=True)  # a killed harness cannot tidy up
     return 0
