@@ -720,6 +720,17 @@ class Window:
         return self.session.screenshot().crop(*o)
 
 
+def run_scenario(x, scenario, *args):
+    """Runs one scenario of a test in session x; on a failure the programs' output
+    goes to stderr and the failure names the scenario."""
+    try:
+        scenario(x, *args)
+    except E2EFailure as exc:
+        for prog in x.programs:
+            print(prog.output(), file=sys.stderr)
+        raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+
+
 def run_test(main, name=None):
     """Runs main() and exits 0 on success, 1 on failure and SKIP when main
     returns SKIP. On failure, screenshots saved with save_artifact() are kept

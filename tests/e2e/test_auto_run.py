@@ -13,7 +13,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import (TITLE, E2EFailure, Program, XSession, check, run_test,  # noqa: E402
+from harness import (TITLE, E2EFailure, Program, XSession, check, run_scenario, run_test,  # noqa: E402
                      wait_until)
 
 INI = "orrindale.ini"
@@ -189,12 +189,7 @@ def main():
     for scenario in (stale_entry_repaired, enable_and_disable_from_the_menu):
         # A session each: one home, one autostart folder.
         with XSession() as x:
-            try:
-                scenario(x, exe)
-            except E2EFailure as exc:
-                for prog in x.programs:
-                    print(prog.output(), file=sys.stderr)
-                raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+            run_scenario(x, scenario, exe)
     return 0
 
 

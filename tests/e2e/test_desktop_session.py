@@ -16,7 +16,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 from harness import (TITLE, E2EFailure, Rect, XSession, _die_with_parent, check,  # noqa: E402
-                     run_test, wait_until)
+                     run_scenario, run_test, wait_until)
 from test_lifecycle import INI, ini, settings, wait_outer  # noqa: E402
 
 STORED = dict(window_top_posn=80, window_left_posn=100, window_Width=700, window_Height=560)
@@ -135,12 +135,7 @@ def main():
     with XSession() as x:
         for scenario in (signals_close_politely, signal_while_a_question_is_open,
                          session_saves_keep_the_window):
-            try:
-                scenario(x, exe)
-            except E2EFailure as exc:
-                for prog in x.programs:
-                    print(prog.output(), file=sys.stderr)
-                raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+            run_scenario(x, scenario, exe)
     return 0
 
 

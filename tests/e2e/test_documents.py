@@ -13,7 +13,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import E2EFailure, TITLE, XSession, check, run_test, wait_until  # noqa: E402
+from harness import E2EFailure, TITLE, XSession, check, run_scenario, run_test, wait_until  # noqa: E402
 
 README = "orrindale.txt"
 CATALOG = "catalog.txt"
@@ -130,12 +130,7 @@ def main():
         check(document.is_file(), f"the build did not put {document.name} beside {exe}")
     for scenario in (both_documents, folder_with_awkward_name, catalogue_removed):
         with XSession() as x:
-            try:
-                scenario(x, exe)
-            except E2EFailure as exc:
-                for prog in x.programs:
-                    print(prog.output(), file=sys.stderr)
-                raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+            run_scenario(x, scenario, exe)
     return 0
 
 

@@ -9,7 +9,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import TITLE, E2EFailure, Program, XSession, check, run_test, wait_until  # noqa: E402
+from harness import TITLE, E2EFailure, Program, XSession, check, run_scenario, run_test, wait_until  # noqa: E402
 from test_lifecycle import INI, ini, settings  # noqa: E402
 
 DECOY = ini(window_top_posn=11, window_left_posn=22)
@@ -74,12 +74,7 @@ def main():
     exe = Path(sys.argv[1])
     with XSession() as x:
         for scenario in (close_after_upgrade, defaults_after_upgrade):
-            try:
-                scenario(x, exe)
-            except E2EFailure as exc:
-                for prog in x.programs:
-                    print(prog.output(), file=sys.stderr)
-                raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+            run_scenario(x, scenario, exe)
     return 0
 
 

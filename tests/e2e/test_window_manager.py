@@ -14,7 +14,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import TITLE, E2EFailure, XSession, check, run_test, wait_until  # noqa: E402
+from harness import TITLE, E2EFailure, XSession, check, run_scenario, run_test, wait_until  # noqa: E402
 from test_lifecycle import CLOCK, INI, ini, settings, wait_outer  # noqa: E402
 
 STORED = dict(window_top_posn=80, window_left_posn=100, window_Width=700, window_Height=560)
@@ -112,12 +112,7 @@ def main():
     with XSession() as x:
         for scenario in (taskbar_title, on_top_from_the_window_manager, late_window_manager,
                          maximised_close_unanswered):
-            try:
-                scenario(x, exe)
-            except E2EFailure as exc:
-                for prog in x.programs:
-                    print(prog.output(), file=sys.stderr)
-                raise E2EFailure(f"{scenario.__name__}: {exc}") from exc
+            run_scenario(x, scenario, exe)
     return 0
 
 
