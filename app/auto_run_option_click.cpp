@@ -6,11 +6,11 @@ namespace orr {
 
 void MainForm::Auto_Run_at_Windows_Startup_OptionClick()
 {
-    if (view_.Checked(MenuOption::AutoRun)) {
+    if (auto_run_) {
         if (auto_run.Disable_Auto_Run())
-            view_.SetChecked(MenuOption::AutoRun, false);
+            SetChecked(MenuOption::AutoRun, false);
     } else if (auto_run.Enable_Auto_Run()) {
-        view_.SetChecked(MenuOption::AutoRun, true);
+        SetChecked(MenuOption::AutoRun, true);
     }
 }
 

@@ -1,46 +1,47 @@
-// The main window's start-up sequence, run when it is first shown and again by the
-// factory defaults.
-#include <stdexcept>
-
+// The main window's start-up sequence, run when the program starts and again by the
+// factory defaults. The window is shown at the show-state step, once it stands where
+// the settings put it; anything that asks the user comes after.
 #include "app/main_form.h"
 #include "app/settings/settings_file.h"
-#include "core/event_guard.h"
+#include <utility>
+
+#include "core/dialogs.h"
 
 namespace orr {
-namespace {
 
 // A failing step is reported and the start-up goes on, so the window always ends up
-// placed, titled and showing the current year.
+// placed, titled and showing the current year. Until the window is shown, a report
+// waits for it.
 template <typename Step>
-void run_step(Step&& step)
+void MainForm::StartUpStep(Step&& step)
 {
-    guarded(std::forward<Step>(step));
-}
-
-ControlState component_named(const MainFormView& view, const std::string& name)
-{
-    for (int i = 0; i < view.ComponentCount(); ++i) {
-        const auto component = view.Component(i);
-        if (component && component->name == name)
-            return *component;
+    std::string failure;
+    try {
+        step();
+        return;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    } catch (...) {
+        failure = "Unexpected error";
     }
-    throw std::logic_error("No component " + name);
+    if (window_shown_)
+        report_error(failure);
+    else
+        held_reports_.push_back(failure);
 }
-
-} // namespace
 
 void MainForm::FormShow()
 {
     bool maximized = false;
-    run_step([this] {
+    StartUpStep([this] {
         // The design client size: the button row's right edge plus its left margin, and
         // its bottom plus the top margin of the first label.
-        const ControlState box = component_named(view_, "GroupBox1");
-        const ControlState label = component_named(view_, "Label1");
+        const mainform::Design& box = mainform::design("GroupBox1");
+        const mainform::Design& label = mainform::design("Label1");
         view_.SetClientSize(box.left + box.width + box.left, box.top + box.height + label.top);
     });
-    run_step([this] { Record_Layout(); });
-    run_step([this, &maximized] {
+    StartUpStep([this] { Record_Layout(); });
+    StartUpStep([this, &maximized] {
         const StartUpSettings read = read_start_up_settings(Settings_File_Path());
         const WindowSettings& settings = read.window;
         const Bounds current = view_.OuterBounds();
@@ -49,32 +50,39 @@ void MainForm::FormShow()
         view_.SetOuterBounds(place_window(stored, view_.ScreenLayout()));
         // Without a stored size the window takes the recorded design layout, whatever
         // its frame.
-        const std::vector<std::string> record = view_.LayoutLines();
-        if (!record.empty() && (!read.width_stored || !read.height_stored)) {
+        if (layout_ && (!read.width_stored || !read.height_stored)) {
             const Bounds client = view_.ClientRect();
-            view_.SetClientSize(read.width_stored ? client.width : Get_Field(record.front(), " ", 1),
-                                read.height_stored ? client.height : Get_Field(record.front(), " ", 2));
+            view_.SetClientSize(read.width_stored ? client.width : layout_->width,
+                                read.height_stored ? client.height : layout_->height);
         }
-        view_.SetChecked(MenuOption::AlwaysOnTop, settings.always_on_top);
-        view_.SetChecked(MenuOption::AutoRun, settings.auto_run);
+        SetChecked(MenuOption::AlwaysOnTop, settings.always_on_top);
+        SetChecked(MenuOption::AutoRun, settings.auto_run);
         maximized = settings.maximized;
     });
-    run_step([this] { Set_Titles(); });
-    run_step([this] { Apply_Startup_Show_State(); });
+    StartUpStep([this] { Set_Titles(); });
+    StartUpStep([this] { Apply_Startup_Show_State(); });
+    window_shown_ = true;
+    for (const std::string& failure : std::exchange(held_reports_, {}))
+        report_error(failure);
     if (maximized)
-        run_step([this] { view_.ShowWindow(kShowMaximized); });
-    run_step([this] {
+        StartUpStep([this] { view_.ShowWindow(kShowMaximized); });
+    StartUpStep([this] {
         // Toggling the inverted mark applies the state that was read.
-        view_.SetChecked(MenuOption::AlwaysOnTop, !view_.Checked(MenuOption::AlwaysOnTop));
+        SetChecked(MenuOption::AlwaysOnTop, !on_top_);
         Toggle_Always_On_Top();
     });
     // A registry error is reported and leaves the item unchecked; the year still shows.
     bool registered = false;
-    run_step([this, &registered] { registered = Verify_Auto_Run_Path(); });
-    run_step([this, registered] { view_.SetChecked(MenuOption::AutoRun, registered); });
-    run_step([this] { Current_Year_BitBtnClick(); });
+    StartUpStep([this, &registered] { registered = Verify_Auto_Run_Path(); });
+    StartUpStep([this, registered] { SetChecked(MenuOption::AutoRun, registered); });
+    StartUpStep([this] { Current_Year_BitBtnClick(); });
 }
 
-void MainForm::Apply_Startup_Show_State() { view_.ShowWindow(view_.LauncherShowCommand()); }
+void MainForm::Apply_Startup_Show_State()
+{
+    // A launcher that asks for a hidden window still gets one the user can see.
+    const int command = view_.LauncherShowCommand();
+    view_.ShowWindow(command == kShowHide ? kShowNormal : command);
+}
 
 } // namespace orr

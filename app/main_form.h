@@ -1,13 +1,18 @@
 // The main window's behaviour, once for both shells: the year commands, the start-up
 // sequence and titles, saving at close, always-on-top, the factory defaults, the
-// title-bar clock and the proportional layout. It acts on its window through a view.
+// title-bar clock and the proportional layout. It keeps the window's state (the year
+// shown, the menu's check marks, the caption, the layout record) and acts on the window
+// through a view.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/main_form_design.h"
 #include "app/main_form_view.h"
+#include "app/scaling/layout_record.h"
 #include "app/settings/settings_file.h"
 #include "core/clock.h"
 #include "desktop/auto_run.h"
@@ -19,8 +24,8 @@ class MainForm {
 public:
     static constexpr int kMonths = 12;
     // Label colours, as 0x00BBGGRR values.
-    static constexpr int kHighlightColour = 255;  // pure red
-    static constexpr int kPlainColour = 0;        // black
+    static constexpr int kHighlightColour = 255; // pure red
+    static constexpr int kPlainColour = 0;       // black
 
     explicit MainForm(MainFormView& view);
     // The default of Verify_Auto_Run_Path refers to this very form.
@@ -41,9 +46,13 @@ public:
     int Current_Year = 0;
     int Current_Month = 0;
 
+    // A component's command (a click, a menu choice, a tick), through the event guard.
+    void Run(mainform::Command command);
+
     void FormShow();
     void FormCloseQuery();
-    void FormResize();
+    // The client area has this new size.
+    void FormResize(int client_width, int client_height);
     void Current_Year_BitBtnClick();
     void Last_Year_SpeedButtonClick();
     void Next_Year_SpeedButtonClick();
@@ -68,17 +77,43 @@ public:
     void Toggle_Always_On_Top();
     void Restore_Factory_Defaults();
     void Record_Layout();
-    void Scale_Layout();
+    void Scale_Layout(int client_width, int client_height);
+
+    // The check mark a menu option shows.
+    bool Checked(MenuOption option) const { return option == MenuOption::AlwaysOnTop ? on_top_ : auto_run_; }
 
     static int Year_Of_Today();
     static int Month_Of_Today();
 
 private:
+    void SetChecked(MenuOption option, bool checked);
+    void ShowYear(int year);
     void StepYear(int delta);
     void ColourLabelsFor(int year);
     void UpdateYearButtons(int year);
+    WindowSettings SettingsToKeep(bool maximized) const;
+    template <typename Step>
+    void StartUpStep(Step&& step);
 
     MainFormView& view_;
+    // What the window shows, as this form last set it.
+    std::optional<int> year_shown_;
+    bool on_top_ = false;
+    bool auto_run_ = false;
+    std::string caption_;
+    AboutTexts about_texts_;
+    // The layout record: the design client size and each component's design bounds,
+    // taken once per run; nothing for a non-visual component.
+    struct LayoutRecord {
+        int width = 0;
+        int height = 0;
+        std::vector<std::optional<ControlBounds>> controls;
+    };
+    std::optional<LayoutRecord> layout_;
+    // Errors met by start-up steps before the window is shown wait for it, so that
+    // their boxes stand above the window.
+    bool window_shown_ = false;
+    std::vector<std::string> held_reports_;
     // The moment whose caption the clock last wrote; the caption shows whole seconds,
     // so the ticks within that second have nothing to do.
     std::optional<LocalDateTime> caption_second_;

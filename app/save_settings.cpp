@@ -4,23 +4,20 @@
 #include "app/settings/settings_file.h"
 
 namespace orr {
-namespace {
 
-WindowSettings settings_to_keep(const MainFormView& view, bool maximized)
+WindowSettings MainForm::SettingsToKeep(bool maximized) const
 {
     WindowSettings settings;
     settings.maximized = maximized;
-    const Bounds outer = view.OuterBounds();
+    const Bounds outer = view_.OuterBounds();
     settings.top = outer.top;
     settings.left = outer.left;
     settings.width = outer.width;
     settings.height = outer.height;
-    settings.always_on_top = view.Checked(MenuOption::AlwaysOnTop);
-    settings.auto_run = view.Checked(MenuOption::AutoRun);
+    settings.always_on_top = on_top_;
+    settings.auto_run = auto_run_;
     return settings;
 }
-
-} // namespace
 
 void MainForm::FormCloseQuery() { Save_Settings(); }
 
@@ -30,13 +27,13 @@ void MainForm::Save_Settings()
     // A maximised window is restored first, so the bounds kept are the normal ones.
     if (maximized)
         view_.ShowWindow(kShowRestore);
-    write_window_settings(Settings_File_Path(), settings_to_keep(view_, maximized));
+    write_window_settings(Settings_File_Path(), SettingsToKeep(maximized));
 }
 
 void MainForm::SaveForSession()
 {
     // The bounds of a maximised window are the ones it returns to, as the view reports them.
-    write_window_settings(Settings_File_Path(), settings_to_keep(view_, view_.IsMaximized()));
+    write_window_settings(Settings_File_Path(), SettingsToKeep(view_.IsMaximized()));
 }
 
 } // namespace orr

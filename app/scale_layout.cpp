@@ -1,27 +1,25 @@
 // Proportional scaling: every component's bounds and font recomputed from the layout
 // record in proportion to the present client size.
-#include <algorithm>
-
 #include "app/main_form.h"
 
 namespace orr {
 
-void MainForm::Scale_Layout()
+void MainForm::Scale_Layout(int client_width, int client_height)
 {
-    const std::vector<std::string> record = view_.LayoutLines();
     // Resizes before the record exists change nothing.
-    if (record.empty())
+    if (!layout_)
         return;
-    const Bounds client = view_.ClientRect();
-    const ScaleRatios ratios = scale_ratios(client.width, client.height, Get_Field(record.front(), " ", 1),
-                                            Get_Field(record.front(), " ", 2));
+    const ScaleRatios ratios = scale_ratios(client_width, client_height, layout_->width, layout_->height);
     const int pixels_per_inch = view_.PixelsPerInch();
-    const int count = std::min(view_.ComponentCount(), static_cast<int>(record.size()) - 1);
-    for (int i = 0; i < count; ++i) {
-        const auto bounds = scaled_bounds(record[i + 1], ratios);
-        if (bounds)
-            view_.SetComponentBounds(i, *bounds, height_from_point_size(bounds->point_size, pixels_per_inch));
+    std::vector<ControlPlacement> batch;
+    for (std::size_t i = 0; i < layout_->controls.size(); ++i) {
+        if (!layout_->controls[i])
+            continue;
+        const ControlBounds b = scaled(*layout_->controls[i], ratios);
+        batch.push_back({static_cast<int>(i), {b.left, b.top, b.width, b.height},
+                         height_from_point_size(b.point_size, pixels_per_inch)});
     }
+    view_.PlaceControls(batch);
 }
 
 } // namespace orr

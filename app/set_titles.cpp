@@ -34,10 +34,11 @@ void MainForm::Set_Titles()
     set_application_title(kProductTitle);
     view_.SetTaskbarTitle(kProductTitle);
     view_.SetCaption(kProductTitle);
+    caption_ = kProductTitle;
     // The next tick puts the clock back at once, within the second it last showed too.
     caption_second_.reset();
     view_.SetHint("");
-    AboutTexts texts;
+    AboutTexts& texts = about_texts_;
     texts.caption = kAboutCaption;
     texts.product_name = kProductTitle;
     texts.author_and_date = std::string(kAuthor) + ", " + kAuthorDate;
@@ -48,7 +49,6 @@ void MainForm::Set_Titles()
     texts.web_page_label = kWebPageLabel;
     texts.email_button = kEmailAddress;
     texts.web_button = kWebAddress;
-    view_.SetAboutTexts(texts);
 }
 
 } // namespace orr

@@ -39,8 +39,10 @@ void MainForm::Timer1Timer()
         return;
     const std::string caption = clock_caption(moment, view_);
     // Written only on a change, so the title bar repaints once a second.
-    if (caption != view_.Caption())
+    if (caption != caption_) {
         view_.SetCaption(caption);
+        caption_ = caption;
+    }
     caption_second_ = moment;
 }
 

@@ -7,15 +7,15 @@ void MainForm::Always_On_Top_OptionClick() { Toggle_Always_On_Top(); }
 
 void MainForm::Toggle_Always_On_Top()
 {
-    const bool on = !view_.Checked(MenuOption::AlwaysOnTop);
-    view_.SetChecked(MenuOption::AlwaysOnTop, on);
+    const bool on = !on_top_;
+    SetChecked(MenuOption::AlwaysOnTop, on);
     view_.SetTopmost(on);
 }
 
 void MainForm::TopmostChangedOutside(bool on)
 {
     // The window already is where it was put: only the mark follows it.
-    view_.SetChecked(MenuOption::AlwaysOnTop, on);
+    SetChecked(MenuOption::AlwaysOnTop, on);
 }
 
 } // namespace orr

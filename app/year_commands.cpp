@@ -14,7 +14,7 @@ int MainForm::Month_Of_Today() { return clock().now().month; }
 void MainForm::Current_Year_BitBtnClick()
 {
     const int year = Year_Of_Today();
-    view_.SetYearText(std::to_string(year));
+    ShowYear(year);
     const int previous_month = Current_Month;
     Current_Year = year;
     Current_Month = Month_Of_Today();
@@ -38,16 +38,24 @@ void MainForm::Next_Year_SpeedButtonClick() { StepYear(+1); }
 
 void MainForm::StepYear(int delta)
 {
-    // The box only ever holds what the commands wrote: a plain decimal year.
-    const int year = std::stoi(view_.YearText()) + delta;
+    // Before the first year is shown there is nothing to step from.
+    if (!year_shown_)
+        return;
+    const int year = *year_shown_ + delta;
     // The grids hold years 1..9999 only; the buttons are disabled at the ends.
     if (year < kMinYear || year > kMaxYear)
         return;
-    view_.SetYearText(std::to_string(year));
+    ShowYear(year);
     for (int month = 1; month <= kMonths; ++month)
         view_.SetCalendarDatePart(month, DatePart::Year, year);
     ColourLabelsFor(year);
     UpdateYearButtons(year);
+}
+
+void MainForm::ShowYear(int year)
+{
+    view_.SetYearText(std::to_string(year));
+    year_shown_ = year;
 }
 
 void MainForm::ColourLabelsFor(int year)

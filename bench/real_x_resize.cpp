@@ -171,7 +171,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     auto year = std::make_unique<TMainForm1>();
     const std::string settings = folder.filePath(QStringLiteral("orrindale.ini")).toStdString();
-    year->Settings_File_Path = [settings] { return settings; };
+    year->Form().Settings_File_Path = [settings] { return settings; };
 
     std::vector<Subject> subjects;
     subjects.push_back({"floor", make_floor_window(), {}});
@@ -191,7 +191,11 @@ int main(int argc, char* argv[])
     for (std::size_t i = 0; i < subjects.size(); ++i) {
         QMainWindow& window = *subjects[i].window;
         window.setObjectName(QString::fromLatin1(subjects[i].name));
-        window.show();
+        // The year window's start-up shows it, as the program's does.
+        if (auto* year_window = qobject_cast<TMainForm1*>(&window))
+            year_window->Start();
+        else
+            window.show();
         wait_until([&] { return !window.windowHandle()->frameMargins().isNull(); }, kConfigureWaitMs);
         window.move(int(i) * kColumnWidth, 0);
         QCoreApplication::processEvents();

@@ -18,8 +18,8 @@ void stretch_grids(TMainForm1& form, QSize client)
     const double wx = double(client.width()) / 653.0;
     const double hy = double(client.height()) / 574.0;
     form.resize(client);
-    for (int month = 1; month <= TMainForm1::kMonths; ++month) {
-        TCalendar* grid = form.Calendar(month);
+    for (int month = 1; month <= orr::MainForm::kMonths; ++month) {
+        TCalendar* grid = form.centralWidget()->findChild<TCalendar*>(QStringLiteral("Calendar%1").arg(month));
         const QRect r = grid->geometry();
         grid->setGeometry(int(r.x() * wx), int(r.y() * hy), int(r.width() * wx), int(r.height() * hy));
     }
@@ -29,14 +29,14 @@ void repaint_twelve_grids(benchmark::State& state, QSize client)
 {
     orr::set_clock(&kClock);
     TMainForm1 form;
-    form.show();
+    form.Start();
     if (client != QSize(653, 574))
         stretch_grids(form, client);
     QCoreApplication::processEvents();
-    QImage target(form.Client()->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage target(form.centralWidget()->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        for (int month = 1; month <= TMainForm1::kMonths; ++month) {
-            TCalendar* grid = form.Calendar(month);
+        for (int month = 1; month <= orr::MainForm::kMonths; ++month) {
+            TCalendar* grid = form.centralWidget()->findChild<TCalendar*>(QStringLiteral("Calendar%1").arg(month));
             grid->render(&target, grid->pos());
         }
         benchmark::DoNotOptimize(target.constBits());

@@ -17,8 +17,9 @@ constexpr std::uint32_t kRemove = 0;
 constexpr std::uint32_t kAdd = 1;
 constexpr std::uint32_t kFromApplication = 1;
 
-// Before the window is mapped the window manager reads the state from the property
-// itself; afterwards only a request to the window manager changes it.
+// Before the window is shown the window manager reads the state from the property
+// itself as it maps the window; afterwards only a request to the window manager changes
+// it. A request sent after the map request reaches the window manager after it too.
 void set_unmapped_state(xcb_connection_t* c, xcb_window_t id, xcb_atom_t state, xcb_atom_t above, bool on)
 {
     std::vector<std::uint32_t> atoms = x11::property32(c, id, state);
@@ -42,7 +43,7 @@ void set_always_on_top(QWidget* window, bool on)
     }
     const xcb_atom_t state = x11::atom(c, x11::Atom::NetWmState);
     const xcb_atom_t above = x11::atom(c, x11::Atom::NetWmStateAbove);
-    if (window->testAttribute(Qt::WA_Mapped))
+    if (window->isVisible())
         x11::send_to_window_manager(c, id, state, on ? kAdd : kRemove, above, 0, kFromApplication);
     else
         set_unmapped_state(c, id, state, above, on);

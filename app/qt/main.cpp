@@ -1,6 +1,5 @@
-// Program start: the main window, which makes the About window when it is first asked
-// for, then the event loop; the termination signals close the main window as its close
-// box does.
+// Program start: the main window, whose start-up sequence shows it, then the event loop;
+// the termination signals close the main window as its close box does.
 #include <QApplication>
 
 #include "app/qt/main_form1.h"
@@ -19,8 +18,7 @@ int main(int argc, char* argv[])
     TMainForm1 main_form;
     TerminationSignals termination([&main_form] { main_form.close(); });
     dialogs.SetOwner(&main_form);
-    main_form.MakeAboutBoxOnFirstUse();
-    main_form.ShowWhenFramed();
+    main_form.Start();
     const int result = application.exec();
     orr::set_dialogs(nullptr);
     return result;

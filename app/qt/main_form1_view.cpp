@@ -13,34 +13,16 @@
 #include "about/qt/about_box.h"
 #include "app/qt/always_on_top.h"
 #include "app/qt/main_form1.h"
+#include "app/scaling/screen_density.h"
 #include "app/qt/qt_locale_names.h"
 #include "monthgrid/qt/calendar.h"
 
 namespace {
 
-QWidget* visual_control(QObject* component)
-{
-    auto* widget = qobject_cast<QWidget*>(component);
-    if (!widget || qobject_cast<QMenu*>(widget) || qobject_cast<QMenuBar*>(widget))
-        return nullptr;
-    return widget;
-}
-
-// Fonts are held as character heights in pixels; a font set in points is converted at
-// the screen's resolution first.
-int character_height(const QFont& font, int pixels_per_inch)
-{
-    if (font.pixelSize() > 0)
-        return -font.pixelSize();
-    return orr::height_from_point_size(qRound(font.pointSizeF()), pixels_per_inch);
-}
-
 QRect to_qrect(const orr::Bounds& r) { return QRect(r.left, r.top, r.width, r.height); }
 orr::Bounds to_rect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
 } // namespace
-
-std::string TMainForm1::YearText() const { return Year_Edit->text().toStdString(); }
 
 void TMainForm1::SetYearText(const std::string& text)
 {
@@ -52,12 +34,12 @@ void TMainForm1::SetYearText(const std::string& text)
 
 void TMainForm1::SetCalendarDatePart(int month, orr::DatePart part, int value)
 {
-    Calendar(month)->SetDatePart(static_cast<int>(part), value);
+    calendars_[month - 1]->SetDatePart(static_cast<int>(part), value);
 }
 
 void TMainForm1::SetLabelColour(int month, int colour)
 {
-    QLabel* label = MonthLabel(month);
+    QLabel* label = labels_[month - 1];
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
     label->setPalette(palette);
@@ -69,39 +51,39 @@ void TMainForm1::SetYearButtonsEnabled(bool previous, bool next)
     Next_Year_SpeedButton->setEnabled(next);
 }
 
-std::optional<orr::ControlState> TMainForm1::Component(int index) const
+// Qt lays out in pixels of 96 per inch and scales them to the screen itself.
+int TMainForm1::DesignDensity() const { return orr::kDesignPixelsPerInch; }
+
+void TMainForm1::PlaceControls(const std::vector<orr::ControlPlacement>& batch)
 {
-    const QWidget* control = visual_control(components_[index]);
-    if (!control)
-        return std::nullopt;
-    const QRect r = control->geometry();
-    return orr::ControlState{r.left(),   r.width(), r.top(), r.height(), character_height(control->font(), PixelsPerInch()),
-                             control->objectName().toStdString()};
+    // Painted once, when the last control is in place.
+    client_->setUpdatesEnabled(false);
+    for (const orr::ControlPlacement& placed : batch) {
+        auto* control = static_cast<QWidget*>(components_[placed.index]);
+        const orr::Bounds& b = placed.bounds;
+        control->setGeometry(b.left, b.top, b.width, b.height);
+        QFont font = control->font();
+        font.setPixelSize(-placed.font_height);
+        control->setFont(font);
+    }
+    client_->setUpdatesEnabled(true);
 }
 
-void TMainForm1::SetComponentBounds(int index, const orr::ControlBounds& bounds, int font_height)
+void TMainForm1::MirrorLayoutRecord(const std::vector<std::string>& lines)
 {
-    QWidget* control = visual_control(components_[index]);
-    if (!control)
-        return;
-    control->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
-    QFont font = control->font();
-    font.setPixelSize(-font_height);
-    control->setFont(font);
+    Scaling_ListBox->clear();
+    for (const std::string& line : lines)
+        Scaling_ListBox->addItem(QString::fromStdString(line));
 }
 
-std::vector<std::string> TMainForm1::LayoutLines() const
+orr::Bounds TMainForm1::ClientRect() const
 {
-    std::vector<std::string> lines;
-    lines.reserve(Scaling_ListBox->count());
-    for (int i = 0; i < Scaling_ListBox->count(); ++i)
-        lines.push_back(Scaling_ListBox->item(i)->text().toStdString());
-    return lines;
+    // A hidden window lays out its client area only as it is shown; until then it is
+    // what the menu bar leaves of the window.
+    if (!isVisible())
+        return {0, 0, width(), height() - menuBar()->sizeHint().height()};
+    return {0, 0, client_->width(), client_->height()};
 }
-
-void TMainForm1::AppendLayoutLine(const std::string& line) { Scaling_ListBox->addItem(QString::fromStdString(line)); }
-
-orr::Bounds TMainForm1::ClientRect() const { return {0, 0, client_->width(), client_->height()}; }
 
 void TMainForm1::SetClientSize(int width, int height)
 {
@@ -144,7 +126,9 @@ void TMainForm1::ShowWindow(int command)
             showNormal();
         break;
     default:
-        // Being shown normally already.
+        // The start-up shows the window; later it is shown normally already.
+        if (!isVisible())
+            show();
         break;
     }
 }
@@ -157,26 +141,25 @@ int TMainForm1::LauncherShowCommand() const
 
 void TMainForm1::SetTopmost(bool on) { orr::window::set_always_on_top(this, on); }
 
-QAction* TMainForm1::ActionOf(orr::MenuOption option) const
+void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 {
-    return option == orr::MenuOption::AlwaysOnTop ? Always_On_Top_Option : Auto_Run_at_Windows_Startup_Option;
+    (option == orr::MenuOption::AlwaysOnTop ? Always_On_Top_Option : Auto_Run_at_Windows_Startup_Option)
+        ->setChecked(checked);
 }
 
-bool TMainForm1::Checked(orr::MenuOption option) const { return ActionOf(option)->isChecked(); }
+void TMainForm1::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
-void TMainForm1::SetChecked(orr::MenuOption option, bool checked) { ActionOf(option)->setChecked(checked); }
+// On X11 the icon name, which taskbars show.
+void TMainForm1::SetTaskbarTitle(const std::string& title) { setWindowIconText(QString::fromStdString(title)); }
 
-void TMainForm1::SetAboutTexts(const orr::AboutTexts& texts)
+void TMainForm1::SetHint(const std::string& hint) { setToolTip(QString::fromStdString(hint)); }
+
+void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 {
-    about_texts_ = texts;
-    ApplyAboutTexts();
-}
-
-void TMainForm1::ApplyAboutTexts()
-{
-    if (!AboutBox || !about_texts_)
-        return;
-    const orr::AboutTexts& texts = *about_texts_;
+    if (!AboutBox) {
+        own_about_box_ = std::make_unique<TAboutBox>(this);
+        AboutBox = own_about_box_.get();
+    }
     auto q = [](const std::string& text) { return QString::fromStdString(text); };
     AboutBox->setWindowTitle(q(texts.caption));
     AboutBox->ProductName->setText(q(texts.product_name));
@@ -189,22 +172,7 @@ void TMainForm1::ApplyAboutTexts()
     AboutBox->Email_Button->setText(q(texts.email_button));
     AboutBox->WEB_Button->setText(q(texts.web_button));
     AboutBox->setToolTip(QString());
-}
-
-void TMainForm1::ShowAbout()
-{
-    if (about_box_wanted_)
-        MakeAboutBox();
-    if (AboutBox)
-        AboutBox->exec();
-}
-
-std::string TMainForm1::AboutProductName() const
-{
-    if (AboutBox)
-        return AboutBox->ProductName->text().toStdString();
-    // Not made yet, it would show the product name it is to be given.
-    return about_texts_ ? about_texts_->product_name : std::string();
+    AboutBox->exec();
 }
 
 std::string TMainForm1::LongDayName(int weekday) const { return QtLocaleNames().LongDayName(weekday); }

@@ -84,18 +84,26 @@ std::string control_line(const ControlBounds& b, std::string_view name)
     return line.append(name);
 }
 
-std::optional<ControlBounds> scaled_bounds(std::string_view line, const ScaleRatios& ratios)
+ControlBounds scaled(const ControlBounds& b, const ScaleRatios& ratios)
+{
+    return {truncated(b.left, ratios.width), truncated(b.top, ratios.height), truncated(b.width, ratios.width),
+            truncated(b.height, ratios.height), std::max(truncated(b.point_size, ratios.font), 1)};
+}
+
+std::optional<ControlBounds> control_bounds(std::string_view line)
 {
     if (line.size() <= 1)
         return std::nullopt;
     auto field = [&](int n) { return Get_Field(line, " ", n); };
-    ControlBounds b;
-    b.left = truncated(field(1), ratios.width);
-    b.width = truncated(field(2), ratios.width);
-    b.top = truncated(field(3), ratios.height);
-    b.height = truncated(field(4), ratios.height);
-    b.point_size = std::max(truncated(field(5), ratios.font), 1);
-    return b;
+    return ControlBounds{field(1), field(3), field(2), field(4), field(5)};
+}
+
+std::optional<ControlBounds> scaled_bounds(std::string_view line, const ScaleRatios& ratios)
+{
+    const auto bounds = control_bounds(line);
+    if (!bounds)
+        return std::nullopt;
+    return scaled(*bounds, ratios);
 }
 
 } // namespace orr

@@ -29,10 +29,11 @@ struct ScaleRatios {
 
 ScaleRatios scale_ratios(int client_width, int client_height, int recorded_width, int recorded_height);
 
+// In the order of Bounds, so that the two cannot be mixed up field by field.
 struct ControlBounds {
     int left = 0;
-    int width = 0;
     int top = 0;
+    int width = 0;
     int height = 0;
     int point_size = 0;
     bool operator==(const ControlBounds&) const = default;
@@ -46,8 +47,11 @@ std::string control_line(const ControlBounds& bounds, std::string_view name);
 inline constexpr const char* kNonVisualLine = "0";
 
 // A control's bounds and point size under the ratios, each truncated toward
-// zero; nothing for the line of a non-visual component. A point size never
-// drops below 1, so a tiny window still has valid fonts.
+// zero. A point size never drops below 1, so a tiny window still has valid fonts.
+ControlBounds scaled(const ControlBounds& bounds, const ScaleRatios& ratios);
+// The bounds a control's line holds; nothing for the line of a non-visual component.
+std::optional<ControlBounds> control_bounds(std::string_view line);
+// Both at once: a line's bounds under the ratios.
 std::optional<ControlBounds> scaled_bounds(std::string_view line, const ScaleRatios& ratios);
 
 } // namespace orr

@@ -1,9 +1,9 @@
-// Program start: the main window, then the About window, then the message loop.
+// Program start: the main window, whose start-up sequence shows it, then the message
+// loop. The About window is made when it is first asked for.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "about/win32/about_box.h"
 #include "app/win32/main_form1.h"
 #include "app/win32/win32_dialogs.h"
 
@@ -15,9 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     orr::set_dialogs(&dialogs);
     TMainForm1 main_form(instance);
     dialogs.SetOwner(main_form.Handle());
-    TAboutBox about_box(main_form.Handle());
-    main_form.AboutBox = &about_box;
-    main_form.Show();
+    main_form.Start();
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

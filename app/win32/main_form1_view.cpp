@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string text_of(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 orr::Bounds bounds_of(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM screens)
@@ -36,18 +29,17 @@ BOOL CALLBACK add_owned(HWND window, LPARAM windows)
 
 UINT menu_id(orr::MenuOption option)
 {
-    return option == orr::MenuOption::AlwaysOnTop ? kIdAlwaysOnTop : kIdAutoRun;
+    return control_id(option == orr::MenuOption::AlwaysOnTop ? "Always_On_Top_Option"
+                                                             : "Auto_Run_at_Windows_Startup_Option");
 }
 
 } // namespace
-
-std::string TMainForm1::YearText() const { return text_of(Year_Edit); }
 
 void TMainForm1::SetYearText(const std::string& text) { SetWindowTextA(Year_Edit, text.c_str()); }
 
 void TMainForm1::SetCalendarDatePart(int month, orr::DatePart part, int value)
 {
-    Calendar(month)->SetDatePart(static_cast<int>(part), value);
+    calendars_[month - 1]->SetDatePart(static_cast<int>(part), value);
 }
 
 void TMainForm1::SetLabelColour(int month, int colour)
@@ -63,54 +55,35 @@ void TMainForm1::SetYearButtonsEnabled(bool previous, bool next)
     EnableWindow(Next_Year_SpeedButton->Handle(), next);
 }
 
-std::optional<orr::ControlState> TMainForm1::Component(int index) const
+void TMainForm1::PlaceControls(const std::vector<orr::ControlPlacement>& batch)
 {
-    const Owned& component = components_[index];
-    if (!component.window)
-        return std::nullopt;
-    RECT r;
-    GetWindowRect(component.window, &r);
-    MapWindowPoints(nullptr, GetParent(component.window), reinterpret_cast<POINT*>(&r), 2);
-    return orr::ControlState{r.left,           r.right - r.left,      r.top,
-                             r.bottom - r.top, component.font.height, component.name};
-}
-
-void TMainForm1::SetComponentBounds(int index, const orr::ControlBounds& bounds, int font_height)
-{
-    Owned& component = components_[index];
-    if (!component.window)
-        return;
-    SetWindowPos(component.window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    if (component.font.height != font_height) {
-        component.font.height = font_height;
-        ApplyFont(component);
+    // One deferred move per parent (the window and the button row): each moves its
+    // children at once, so the window repaints once.
+    for (const HWND parent : {handle_, GroupBox1}) {
+        HDWP moves = BeginDeferWindowPos(static_cast<int>(batch.size()));
+        for (const orr::ControlPlacement& placed : batch) {
+            const HWND control = components_[placed.index].window;
+            if (moves && GetParent(control) == parent)
+                moves = DeferWindowPos(moves, control, nullptr, placed.bounds.left, placed.bounds.top,
+                                       placed.bounds.width, placed.bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (moves)
+            EndDeferWindowPos(moves);
+    }
+    for (const orr::ControlPlacement& placed : batch) {
+        Owned& component = components_[placed.index];
+        if (component.font.height != placed.font_height) {
+            component.font.height = placed.font_height;
+            ApplyFont(component);
+        }
     }
 }
 
-// The density the layout record was taken at: after a move to a monitor of another
-// density the window's new size alone carries the change, fonts included.
-int TMainForm1::PixelsPerInch() const { return dpi_; }
-
-std::vector<std::string> TMainForm1::LayoutLines() const
+void TMainForm1::MirrorLayoutRecord(const std::vector<std::string>& lines)
 {
-    const auto count = SendMessageA(Scaling_ListBox, LB_GETCOUNT, 0, 0);
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::max<LRESULT>(count, 0)));
-    for (LRESULT i = 0; i < count; ++i) {
-        std::string line(static_cast<std::size_t>(SendMessageA(Scaling_ListBox, LB_GETTEXTLEN, i, 0)) + 1,
-                         '\0');
-        const auto length = SendMessageA(Scaling_ListBox, LB_GETTEXT, i,
-                                         reinterpret_cast<LPARAM>(line.data()));
-        line.resize(static_cast<std::size_t>(std::max<LRESULT>(length, 0)));
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
-void TMainForm1::AppendLayoutLine(const std::string& line)
-{
-    SendMessageA(Scaling_ListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    SendMessageA(Scaling_ListBox, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : lines)
+        SendMessageA(Scaling_ListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 void TMainForm1::HideScrollBars()
@@ -217,30 +190,19 @@ void TMainForm1::SetTopmost(bool on)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(handle_));
 }
 
-bool TMainForm1::Checked(orr::MenuOption option) const
-{
-    return (GetMenuState(MainMenu1, menu_id(option), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
 void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 {
     CheckMenuItem(MainMenu1, menu_id(option), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-std::string TMainForm1::Caption() const { return text_of(handle_); }
-
 void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(handle_, caption.c_str()); }
 
-void TMainForm1::SetAboutTexts(const orr::AboutTexts& texts)
+void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 {
-    if (AboutBox)
-        AboutBox->SetTexts(texts);
-}
-
-void TMainForm1::ShowAbout()
-{
-    if (AboutBox)
-        AboutBox->ShowModal();
+    if (!about_box_)
+        about_box_ = std::make_unique<TAboutBox>(handle_);
+    about_box_->SetTexts(texts);
+    about_box_->ShowModal();
 }
 
 void TMainForm1::Close()
@@ -262,9 +224,4 @@ std::string TMainForm1::LongMonthName(int month) const
     char name[80] = {};
     const LCTYPE item = LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1);
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
-}
-
-std::string TMainForm1::AboutProductName() const
-{
-    return AboutBox ? AboutBox->Caption(orr::about::Control::ProductName) : std::string();
 }

@@ -2,6 +2,7 @@
 // the answer the test chose.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "core/dialogs.h"
@@ -11,8 +12,11 @@ public:
     orr::BoxAnswer show(const orr::BoxRequest& box) override
     {
         shown.push_back(box);
+        if (on_show)
+            on_show(box);
         return box.buttons == orr::BoxButtons::Ok ? orr::BoxAnswer::Ok : answer;
     }
     std::vector<orr::BoxRequest> shown;
+    std::function<void(const orr::BoxRequest&)> on_show;
     orr::BoxAnswer answer = orr::BoxAnswer::Yes;
 };

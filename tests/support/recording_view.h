@@ -10,9 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "app/main_form_design.h"
 #include "app/main_form_view.h"
 
 namespace orr {
+
+// A component as the window shows it: a visual control's bounds relative to its parent
+// (in the order of the layout record's lines), its font's character height in pixels
+// (negative) and its name.
+struct ControlState {
+    int left = 0;
+    int width = 0;
+    int top = 0;
+    int height = 0;
+    int font_height = 0;
+    std::string name;
+};
 
 // Compared and printed here, as only tests need it; found by argument lookup.
 inline bool operator==(const ControlState& a, const ControlState& b)
@@ -46,24 +59,13 @@ class RecordingView : public MainFormView {
 public:
     RecordingView()
     {
-        // The design controls in creation order, between two non-visual components.
-        components.push_back(std::nullopt); // MainMenu1
-        const int lefts[] = {5, 220, 436};
-        for (int k = 0; k < 12; ++k)
-            components.push_back(
-                ControlState{lefts[k % 3], 205, 3 + k / 3 * 130, 16, -13, "Label" + std::to_string(k + 1)});
-        for (int k = 0; k < 12; ++k)
-            components.push_back(ControlState{lefts[k % 3], 210, 20 + k / 3 * 130, 110, -13,
-                                              "Calendar" + std::to_string(k + 1)});
-        for (const ControlState& c : {ControlState{8, 637, 522, 49, -16, "GroupBox1"},
-                                      ControlState{84, 23, 17, 22, -16, "Last_Year_SpeedButton"},
-                                      ControlState{107, 75, 17, 23, -16, "Year_Edit"},
-                                      ControlState{183, 23, 17, 22, -16, "Next_Year_SpeedButton"},
-                                      ControlState{243, 150, 13, 30, -16, "Current_Year_BitBtn"},
-                                      ControlState{430, 150, 13, 30, -16, "Exit_BitBtn"},
-                                      ControlState{660, 25, 8, 29, -13, "Scaling_ListBox"}})
-            components.push_back(c);
-        components.push_back(std::nullopt); // Timer1
+        // Every component of the design table as made at 96 pixels per inch.
+        for (const mainform::Design& d : mainform::kDesign) {
+            if (d.visual())
+                components.push_back(ControlState{d.left, d.width, d.top, d.height, -d.font.pixel_height, d.name});
+            else
+                components.push_back(std::nullopt);
+        }
         label_colour.fill(kWindowTextColour);
         screens = {{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}}, 120, 80, 24};
     }
@@ -93,7 +95,6 @@ public:
         return std::nullopt;
     }
 
-    std::string YearText() const override { return year_text; }
     void SetYearText(const std::string& text) override
     {
         record("Year_Edit=" + text);
@@ -119,22 +120,23 @@ public:
         next_enabled = next;
     }
 
-    int ComponentCount() const override { return static_cast<int>(components.size()); }
-    std::optional<ControlState> Component(int index) const override { return components.at(index); }
-    void SetComponentBounds(int index, const ControlBounds& b, int font_height) override
-    {
-        auto& c = components.at(index);
-        if (!c)
-            throw std::logic_error("a non-visual component was scaled");
-        record(c->name + ".Bounds");
-        c = ControlState{b.left, b.width, b.top, b.height, font_height, c->name};
-    }
+    int DesignDensity() const override { return 96; }
     int PixelsPerInch() const override { return 96; }
-    std::vector<std::string> LayoutLines() const override { return layout; }
-    void AppendLayoutLine(const std::string& line) override
+    void PlaceControls(const std::vector<ControlPlacement>& batch) override
     {
-        record("Layout+" + line);
-        layout.push_back(line);
+        for (const ControlPlacement& p : batch) {
+            auto& c = components.at(p.index);
+            if (!c)
+                throw std::logic_error("a non-visual component was placed");
+            record(c->name + ".Bounds");
+            c = ControlState{p.bounds.left, p.bounds.width, p.bounds.top, p.bounds.height, p.font_height, c->name};
+        }
+    }
+    void MirrorLayoutRecord(const std::vector<std::string>& lines) override
+    {
+        for (const auto& line : lines)
+            record("Layout+" + line);
+        layout = lines;
     }
     void HideScrollBars() override { record("HideScrollBars"); }
 
@@ -175,30 +177,23 @@ public:
         record("Topmost=" + std::to_string(on));
         topmost = on;
     }
-    bool Checked(MenuOption option) const override
-    {
-        return option == MenuOption::AlwaysOnTop ? on_top_checked : auto_run_checked;
-    }
     void SetChecked(MenuOption option, bool checked) override
     {
         const bool on_top = option == MenuOption::AlwaysOnTop;
         record(std::string(on_top ? "AlwaysOnTop" : "AutoRun") + ".Checked=" + std::to_string(checked));
         (on_top ? on_top_checked : auto_run_checked) = checked;
     }
-    std::string Caption() const override { return caption; }
     void SetCaption(const std::string& text) override
     {
         record("Caption=" + text);
         caption = text;
     }
     void SetHint(const std::string& text) override { record("Hint=" + text); }
-    void SetAboutTexts(const AboutTexts& texts) override
+    void ShowAbout(const AboutTexts& texts) override
     {
-        record("AboutTexts");
+        record("ShowAbout");
         about = texts;
     }
-    void ShowAbout() override { record("ShowAbout"); }
-    std::string AboutProductName() const override { return about.product_name; }
     void Close() override { record("Close"); }
 
     std::string LongDayName(int weekday) const override
@@ -230,7 +225,7 @@ public:
     bool auto_run_checked = false;
     std::string caption;
     AboutTexts about;
-    std::function<void()> on_resize; // the window's resize event
+    std::function<void(int, int)> on_resize; // the window's resize event, with the new client size
     std::string fail_on;
     std::vector<std::string> log;
 
@@ -240,7 +235,7 @@ private:
         const bool sized = b.width != outer.width || b.height != outer.height;
         outer = b;
         if (sized && on_resize)
-            on_resize();
+            on_resize(b.width - kFrameWidth, b.height - kFrameHeight);
     }
 };
 

@@ -52,11 +52,11 @@ TEST(PointSizes, FollowTheScreenResolutionBothWays)
 TEST(RecordLines, DesignValuesOfTheYearView)
 {
     EXPECT_EQ(window_line(653, 574), "653 574 W/H Mainform1");
-    EXPECT_EQ(control_line({5, 205, 3, 16, 10}, "Label1"), "5 205 3 16 10 Label1");
-    EXPECT_EQ(control_line({5, 210, 20, 110, 10}, "Calendar1"), "5 210 20 110 10 Calendar1");
-    EXPECT_EQ(control_line({8, 637, 522, 49, 12}, "GroupBox1"), "8 637 522 49 12 GroupBox1");
-    EXPECT_EQ(control_line({107, 75, 17, 23, 12}, "Year_Edit"), "107 75 17 23 12 Year_Edit");
-    EXPECT_EQ(control_line({-3, 1, 0, 2, 8}, "X"), "-3 1 0 2 8 X");
+    EXPECT_EQ(control_line({5, 3, 205, 16, 10}, "Label1"), "5 205 3 16 10 Label1");
+    EXPECT_EQ(control_line({5, 20, 210, 110, 10}, "Calendar1"), "5 210 20 110 10 Calendar1");
+    EXPECT_EQ(control_line({8, 522, 637, 49, 12}, "GroupBox1"), "8 637 522 49 12 GroupBox1");
+    EXPECT_EQ(control_line({107, 17, 75, 23, 12}, "Year_Edit"), "107 75 17 23 12 Year_Edit");
+    EXPECT_EQ(control_line({-3, 0, 1, 2, 8}, "X"), "-3 1 0 2 8 X");
 }
 
 TEST(Ratios, FontFollowsTheSmallerRatioAndTheWidthOnATie)
@@ -73,19 +73,19 @@ TEST(Ratios, FontFollowsTheSmallerRatioAndTheWidthOnATie)
 
 TEST(ScaledBounds, TruncateTowardZero)
 {
-    const std::string calendar = control_line({5, 210, 20, 110, 10}, "Calendar1");
-    EXPECT_EQ(scaled_bounds(calendar, {1.0, 1.0, 1.0}), (ControlBounds{5, 210, 20, 110, 10}));
-    EXPECT_EQ(scaled_bounds(calendar, {2.0, 2.0, 2.0}), (ControlBounds{10, 420, 40, 220, 20}));
-    EXPECT_EQ(scaled_bounds(calendar, {2.0, 1.0, 1.0}), (ControlBounds{10, 420, 20, 110, 10}));
-    const std::string label = control_line({5, 205, 3, 16, 10}, "Label1");
-    EXPECT_EQ(scaled_bounds(label, {0.99, 0.99, 0.99}), (ControlBounds{4, 202, 2, 15, 9}));
+    const std::string calendar = control_line({5, 20, 210, 110, 10}, "Calendar1");
+    EXPECT_EQ(scaled_bounds(calendar, {1.0, 1.0, 1.0}), (ControlBounds{5, 20, 210, 110, 10}));
+    EXPECT_EQ(scaled_bounds(calendar, {2.0, 2.0, 2.0}), (ControlBounds{10, 40, 420, 220, 20}));
+    EXPECT_EQ(scaled_bounds(calendar, {2.0, 1.0, 1.0}), (ControlBounds{10, 20, 420, 110, 10}));
+    const std::string label = control_line({5, 3, 205, 16, 10}, "Label1");
+    EXPECT_EQ(scaled_bounds(label, {0.99, 0.99, 0.99}), (ControlBounds{4, 2, 202, 15, 9}));
     EXPECT_EQ(scaled_bounds("-7 10 0 0 10 X", {1.5, 1.0, 1.0})->left, -10) << "toward zero, not down";
     EXPECT_FALSE(scaled_bounds(kNonVisualLine, {2.0, 2.0, 2.0}));
 }
 
 TEST(ScaledBounds, TinyWindowKeepsAValidFont)
 {
-    const std::string label = control_line({5, 205, 3, 16, 10}, "Label1");
+    const std::string label = control_line({5, 3, 205, 16, 10}, "Label1");
     EXPECT_EQ(scaled_bounds(label, {0.01, 0.01, 0.01})->point_size, 1);
     EXPECT_EQ(scaled_bounds(label, {0.0, 0.0, 0.0})->point_size, 1);
 }

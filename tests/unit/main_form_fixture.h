@@ -29,7 +29,7 @@ protected:
             view.record("VerifyAutoRun");
             return registered;
         };
-        view.on_resize = [this] { form.FormResize(); };
+        view.on_resize = [this](int width, int height) { form.FormResize(width, height); };
     }
     void TearDown() override
     {

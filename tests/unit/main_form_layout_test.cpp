@@ -25,11 +25,12 @@ TEST_F(Layout, RecordHoldsTheDesignSizeAndEveryComponent)
     const auto& lines = view.layout;
     ASSERT_EQ(lines.size(), view.components.size() + 1);
     EXPECT_EQ(lines[0], "653 574 W/H Mainform1");
+    auto line_of = [&](const char* name) { return lines.at(1 + mainform::index_of(name)); };
     EXPECT_EQ(lines[1], "0");
-    EXPECT_EQ(lines[2], "5 205 3 16 10 Label1");
-    EXPECT_EQ(lines[14], "5 210 20 110 10 Calendar1");
-    EXPECT_EQ(lines[26], "8 637 522 49 12 GroupBox1");
-    EXPECT_EQ(lines[28], "107 75 17 23 12 Year_Edit");
+    EXPECT_EQ(line_of("Label1"), "5 205 3 16 10 Label1");
+    EXPECT_EQ(line_of("Calendar1"), "5 210 20 110 10 Calendar1");
+    EXPECT_EQ(line_of("GroupBox1"), "8 637 522 49 12 GroupBox1");
+    EXPECT_EQ(line_of("Year_Edit"), "107 75 17 23 12 Year_Edit");
     EXPECT_EQ(lines.back(), "0");
     EXPECT_EQ(view.calls("HideScrollBars").size(), 1u);
 }
@@ -39,7 +40,7 @@ TEST_F(Layout, SecondStartUpKeepsTheFirstRecord)
     form.FormShow();
     const auto first = view.layout;
     view.SetClientSize(1306, 1148);
-    view.components[1]->font_height = -40;
+    view.components[mainform::index_of("Label1")]->font_height = -40;
     form.FormShow();
     EXPECT_EQ(view.layout, first);
     EXPECT_EQ(view.components, design) << "defaults give the design size again";
@@ -48,7 +49,7 @@ TEST_F(Layout, SecondStartUpKeepsTheFirstRecord)
 TEST_F(Layout, ResizesBeforeTheRecordChangeNothing)
 {
     view.SetClientSize(1306, 1148);
-    form.FormResize();
+    form.FormResize(1306, 1148);
     EXPECT_EQ(view.components, design);
     EXPECT_TRUE(view.calls("Label1.Bounds").empty());
 }

@@ -15,6 +15,7 @@
 #include "app/qt/main_form1.h"
 #include "monthgrid/qt/calendar.h"
 #include "test_support.h"
+#include "year_window.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ protected:
     void start()
     {
         form = std::make_unique<TMainForm1>();
-        form->Settings_File_Path = [] { return std::string("/nonexistent/orrindale.ini"); };
-        form->show();
+        form->Form().Settings_File_Path = [] { return std::string("/nonexistent/orrindale.ini"); };
+        form->Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     static QAccessibleInterface* of(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
@@ -37,7 +38,7 @@ protected:
     {
         return iface ? iface->text(QAccessible::Name) : QStringLiteral("(none)");
     }
-    QAccessibleInterface* grid(int month) const { return of(form->Calendar(month)); }
+    QAccessibleInterface* grid(int month) const { return of(calendar_of(*form, month)); }
 
     std::unique_ptr<TMainForm1> form;
 };
@@ -71,7 +72,7 @@ TEST_F(ScreenReader, ButtonsYearBoxAndLabelsReadAsTheyAreShown)
     EXPECT_TRUE(year->state().readOnly);
 
     for (int month = 1; month <= 12; ++month) {
-        QAccessibleInterface* label = of(form->MonthLabel(month));
+        QAccessibleInterface* label = of(label_of(*form, month));
         EXPECT_EQ(label->role(), QAccessible::StaticText) << month;
         EXPECT_EQ(label->text(QAccessible::Name), kMonths[month - 1]);
     }
@@ -108,7 +109,7 @@ TEST_F(ScreenReader, EachGridIsATableOfItsDaysNamedByDate)
 TEST_F(ScreenReader, TableRowsAndColumnsMatchTheDrawnGrid)
 {
     start();
-    TCalendar* calendar = form->Calendar(12);
+    TCalendar* calendar = calendar_of(*form, 12);
     QAccessibleInterface* december = grid(12);
     QAccessibleTableInterface* table = december->tableInterface();
     ASSERT_NE(table, nullptr);

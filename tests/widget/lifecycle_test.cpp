@@ -18,6 +18,7 @@
 #include "app/title_clock.h"
 #include "core/error.h"
 #include "test_support.h"
+#include "year_window.h"
 
 namespace {
 
@@ -51,12 +52,12 @@ protected:
     {
         form = std::make_unique<TMainForm1>();
         form->Timer1->stop();  // the clock is driven by hand where it matters
-        form->Settings_File_Path = [this] { return path; };
+        form->Form().Settings_File_Path = [this] { return path; };
         return *form;
     }
     void show()
     {
-        form->show();
+        form->Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     bool on_top() const { return form->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint); }
@@ -90,9 +91,9 @@ TEST_F(Lifecycle, StartUpAppliesTheFileThenTitlesAndOnTopBeforeTheAutoRunCheckAn
                    "window_Height=500\r\nAlways_on_Top_Option=1\r\nAuto_Run_at_Windows_Startup_Option=1\r\n");
     make();
     int checks = 0;
-    form->Verify_Auto_Run_Path = [&] {
+    form->Form().Verify_Auto_Run_Path = [&] {
         ++checks;
-        EXPECT_EQ(form->OuterBounds(), (orr::Bounds{30, 40, 700, 500}));
+        EXPECT_EQ(view_of(*form).OuterBounds(), (orr::Bounds{30, 40, 700, 500}));
         EXPECT_EQ(form->windowTitle(), "Orrindale v1.0");
         EXPECT_EQ(orr::application_title(), "Orrindale v1.0");
         EXPECT_TRUE(form->Always_On_Top_Option->isChecked());
@@ -111,14 +112,15 @@ TEST_F(Lifecycle, StartUpAppliesTheFileThenTitlesAndOnTopBeforeTheAutoRunCheckAn
 
     // Showing again (e.g. after being minimised) does not run the start-up again.
     form->hide();
-    show();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(checks, 1);
 }
 
 TEST_F(Lifecycle, AFailingStartUpStepIsReportedAndTheLaterStepsStillRun)
 {
     make();
-    form->Verify_Auto_Run_Path = []() -> bool { throw orr::Error("Registry key not found"); };
+    form->Form().Verify_Auto_Run_Path = []() -> bool { throw orr::Error("Registry key not found"); };
     show();
     ASSERT_EQ(dialogs_.shown.size(), 1u);
     EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Error);
@@ -135,7 +137,7 @@ TEST_F(Lifecycle, PlacementLyingOnNoScreenComesOntoAScreenAndTinySizesGrowToTheM
     const QRect outer = form->frameGeometry();
     EXPECT_GT(outer.width(), 1);
     EXPECT_GE(form->width(), form->minimumWidth());
-    EXPECT_EQ(form->Client()->height(), 574) << "no stored height: the design layout";
+    EXPECT_EQ(form->centralWidget()->height(), 574) << "no stored height: the design layout";
     EXPECT_TRUE(form->screen()->geometry().intersects(outer));
 }
 
@@ -143,16 +145,16 @@ TEST_F(Lifecycle, SaveSettingsWritesTheFramesBoundsAndMarksAndTheNormalBoundsWhe
 {
     make();
     show();
-    form->SetOuterBounds({50, 60, 640, 480});
+    view_of(*form).SetOuterBounds({50, 60, 640, 480});
     QTest::qWait(20);
-    form->Toggle_Always_On_Top();
-    form->Save_Settings();
+    form->Form().Toggle_Always_On_Top();
+    form->Form().Save_Settings();
     EXPECT_EQ(saved(), (orr::WindowSettings{false, 60, 50, 640, 480, true, false}));
 
     form->showMaximized();
     wait_maximized(true);
     ASSERT_NE(form->frameGeometry(), QRect(50, 60, 640, 480));
-    form->Save_Settings();
+    form->Form().Save_Settings();
     EXPECT_EQ(saved(), (orr::WindowSettings{true, 60, 50, 640, 480, true, false}));
     EXPECT_FALSE(form->isMaximized());
 
@@ -178,7 +180,7 @@ TEST_F(Lifecycle, EveryClosePathSavesAndAFailedWriteIsReportedWhileTheWindowStil
         QFile::remove(QString::fromStdString(path));
         make();
         show();
-        form->SetOuterBounds({33, 44, 555, 466});
+        view_of(*form).SetOuterBounds({33, 44, 555, 466});
         QTest::qWait(20);
         close_by(*form);
         EXPECT_FALSE(form->isVisible()) << name;
@@ -188,7 +190,7 @@ TEST_F(Lifecycle, EveryClosePathSavesAndAFailedWriteIsReportedWhileTheWindowStil
 
     make();
     const std::string unwritable = folder.filePath(QStringLiteral("gone/orrindale.ini")).toStdString();
-    form->Settings_File_Path = [&] { return unwritable; };
+    form->Form().Settings_File_Path = [&] { return unwritable; };
     show();
     form->close();
     EXPECT_FALSE(form->isVisible());
@@ -204,7 +206,7 @@ TEST_F(Lifecycle, RestoreFactoryDefaultsAsksFourSentencesAndOnlyYesResetsEveryth
                    "window_Height=400\r\nAlways_on_Top_Option=1\r\n");
     make();
     int checks = 0;
-    form->Verify_Auto_Run_Path = [&] { return ++checks == 2; };
+    form->Form().Verify_Auto_Run_Path = [&] { return ++checks == 2; };
     show();
     ASSERT_EQ(form->frameGeometry(), QRect(80, 70, 500, 400));
     form->Year_Edit->setText(QStringLiteral("1999"));
@@ -229,12 +231,12 @@ TEST_F(Lifecycle, RestoreFactoryDefaultsAsksFourSentencesAndOnlyYesResetsEveryth
     dialogs_.answer = orr::BoxAnswer::Yes;
     form->showMaximized();
     wait_maximized(true);
-    form->Restore_Factory_Defaults();
+    form->Form().Restore_Factory_Defaults();
     QTest::qWait(20);
     EXPECT_FALSE(settings_exist());
     EXPECT_FALSE(form->isMaximized());
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(20, 20));
-    EXPECT_EQ(form->Client()->size(), QSize(653, 574)) << "no stored size: the design layout";
+    EXPECT_EQ(form->centralWidget()->size(), QSize(653, 574)) << "no stored size: the design layout";
     EXPECT_FALSE(form->Always_On_Top_Option->isChecked());
     EXPECT_FALSE(on_top());
     // The auto-run check and the current year run again.
@@ -327,14 +329,14 @@ TEST_F(Lifecycle, ClockRunsFromCreationAndWritesTheCaptionOnlyWhenItChanges)
     TitleChanges changes;
     form->installEventFilter(&changes);
     clock_.set({2026, 12, 8, 0, 0, 0, 0});
-    form->Timer1Timer();
+    form->Form().Timer1Timer();
     EXPECT_EQ(form->windowTitle().toStdString(), orr::clock_caption(orr::clock().now(), QtLocaleNames()));
     clock_.set({2026, 12, 8, 0, 0, 0, 500});
-    form->Timer1Timer();
-    form->Timer1Timer();
+    form->Form().Timer1Timer();
+    form->Form().Timer1Timer();
     EXPECT_EQ(changes.count, 1);
     clock_.set({2026, 12, 8, 0, 0, 1, 0});
-    form->Timer1Timer();
+    form->Form().Timer1Timer();
     EXPECT_EQ(changes.count, 2);
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("12:00:01 AM  ")));
 }

@@ -10,6 +10,7 @@
 #include "app/qt/main_form1.h"
 #include "monthgrid/qt/calendar.h"
 #include "test_support.h"
+#include "year_window.h"
 
 namespace {
 
@@ -21,30 +22,30 @@ protected:
     {
         form = std::make_unique<TMainForm1>();
         // No settings file: the window takes the default placement.
-        form->Settings_File_Path = [] { return std::string("/nonexistent/orrindale.ini"); };
-        form->show();
+        form->Form().Settings_File_Path = [] { return std::string("/nonexistent/orrindale.ini"); };
+        form->Start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     int shown_year() const { return form->Year_Edit->text().toInt(); }
     bool is_red(int month) const
     {
-        return form->MonthLabel(month)->palette().color(QPalette::WindowText).rgb() == QColor(Qt::red).rgb();
+        return label_of(*form, month)->palette().color(QPalette::WindowText).rgb() == QColor(Qt::red).rgb();
     }
     bool is_plain(int month) const
     {
-        const QLabel* label = form->MonthLabel(month);
+        const QLabel* label = label_of(*form, month);
         return label->testAttribute(Qt::WA_SetPalette) &&
                label->palette().color(QPalette::WindowText).rgb() == QColor(Qt::black).rgb();
     }
     bool keeps_window_colour(int month) const
     {
-        return !form->MonthLabel(month)->testAttribute(Qt::WA_SetPalette);
+        return !label_of(*form, month)->testAttribute(Qt::WA_SetPalette);
     }
     void expect_year_on_every_grid(int year) const
     {
         EXPECT_EQ(shown_year(), year);
         for (int month = 1; month <= 12; ++month) {
-            const TCalendar* grid = form->Calendar(month);
+            const TCalendar* grid = calendar_of(*form, month);
             EXPECT_EQ(grid->Year(), year) << month;
             EXPECT_EQ(grid->Month(), month) << month;
             EXPECT_EQ(grid->Day(), 1) << month;
@@ -61,13 +62,13 @@ TEST_F(YearView, StartShowsTodaysYearWithItsMonthInRed)
     start();
     expect_year_on_every_grid(2026);
     EXPECT_EQ(form->Year_Edit->text(), "2026");
-    EXPECT_EQ(form->Current_Year, 2026);
-    EXPECT_EQ(form->Current_Month, 12);
+    EXPECT_EQ(form->Form().Current_Year, 2026);
+    EXPECT_EQ(form->Form().Current_Month, 12);
     EXPECT_TRUE(is_red(12));
     for (int month = 1; month < 12; ++month)
         EXPECT_TRUE(keeps_window_colour(month)) << month;
-    EXPECT_GT(count_colour(form->MonthLabel(12)->grab().toImage(), kRed), 0) << "drawn in red";
-    EXPECT_EQ(count_colour(form->MonthLabel(11)->grab().toImage(), kRed), 0);
+    EXPECT_GT(count_colour(label_of(*form, 12)->grab().toImage(), kRed), 0) << "drawn in red";
+    EXPECT_EQ(count_colour(label_of(*form, 11)->grab().toImage(), kRed), 0);
 }
 
 TEST_F(YearView, ControlsSitAtTheirDesignBounds)
@@ -75,18 +76,18 @@ TEST_F(YearView, ControlsSitAtTheirDesignBounds)
     start();
     // The default placement stretches the layout a little; at the design client
     // size every control is back at its design bounds.
-    form->resize(QSize(653, 574) + (form->size() - form->Client()->size()));
-    ASSERT_EQ(form->Client()->size(), QSize(653, 574));
-    EXPECT_EQ(form->MonthLabel(5)->geometry(), QRect(220, 133, 205, 16));
-    EXPECT_EQ(form->Calendar(12)->geometry(), QRect(436, 410, 210, 110));
+    form->resize(QSize(653, 574) + (form->size() - form->centralWidget()->size()));
+    ASSERT_EQ(form->centralWidget()->size(), QSize(653, 574));
+    EXPECT_EQ(label_of(*form, 5)->geometry(), QRect(220, 133, 205, 16));
+    EXPECT_EQ(calendar_of(*form, 12)->geometry(), QRect(436, 410, 210, 110));
     EXPECT_EQ(form->GroupBox1->geometry(), QRect(8, 522, 637, 49));
     EXPECT_EQ(form->Year_Edit->geometry(), QRect(107, 17, 75, 23));
     EXPECT_EQ(form->Exit_BitBtn->geometry(), QRect(430, 13, 150, 30));
     EXPECT_FALSE(form->Year_Edit->isEnabled());
     EXPECT_EQ(form->Next_Year_SpeedButton->toolTip(), "Next Year");
     EXPECT_EQ(form->Current_Year_BitBtn->text(), "Current Year");
-    EXPECT_EQ(form->Calendar(1)->focusPolicy(), Qt::ClickFocus);
-    EXPECT_TRUE(form->Calendar(1)->ReadOnly());
+    EXPECT_EQ(calendar_of(*form, 1)->focusPolicy(), Qt::ClickFocus);
+    EXPECT_TRUE(calendar_of(*form, 1)->ReadOnly());
 }
 
 TEST_F(YearView, PreviousThenNextComesBackWithTheMonthRedAgain)
@@ -153,13 +154,13 @@ TEST_F(YearView, LeapAndCommonCenturies)
     start();
     previous();
     EXPECT_EQ(shown_year(), 2000);
-    EXPECT_EQ(form->Calendar(2)->ShownMonthDayCount(), 29);
+    EXPECT_EQ(calendar_of(*form, 2)->ShownMonthDayCount(), 29);
     stand_on(1901, 6, 15);
     form->Current_Year_BitBtn->click();
     previous();
     EXPECT_EQ(shown_year(), 1900);
-    EXPECT_EQ(form->Calendar(2)->ShownMonthDayCount(), 28);
-    EXPECT_EQ(form->Calendar(2)->FirstCellOffset(), 5 - 8);  // 1 February 1900 was a Thursday
+    EXPECT_EQ(calendar_of(*form, 2)->ShownMonthDayCount(), 28);
+    EXPECT_EQ(calendar_of(*form, 2)->FirstCellOffset(), 5 - 8);  // 1 February 1900 was a Thursday
 }
 
 TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)
@@ -168,7 +169,7 @@ TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)
     start();
     EXPECT_EQ(form->Year_Edit->text(), "9999");
     EXPECT_FALSE(form->Next_Year_SpeedButton->isEnabled());
-    form->Next_Year_SpeedButtonClick();
+    form->Form().Next_Year_SpeedButtonClick();
     expect_year_on_every_grid(9999);
     EXPECT_TRUE(is_red(12));
     EXPECT_TRUE(dialogs_.shown.empty()) << "no date error from navigation";
@@ -178,7 +179,7 @@ TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)
     EXPECT_EQ(form->Year_Edit->text(), "1");
     EXPECT_FALSE(form->Last_Year_SpeedButton->isEnabled());
     EXPECT_TRUE(form->Next_Year_SpeedButton->isEnabled());
-    form->Last_Year_SpeedButtonClick();
+    form->Form().Last_Year_SpeedButtonClick();
     expect_year_on_every_grid(1);
     next();
     EXPECT_TRUE(form->Last_Year_SpeedButton->isEnabled());

@@ -50,9 +50,9 @@ protected:
         orr::set_clock(&clock_);
         orr::set_dialogs(&dialogs_);
         form = std::make_unique<TMainForm1>(GetModuleHandleA(nullptr));
-        form->Settings_File_Path = [] { return absent_settings_file(); };
-        form->Verify_Auto_Run_Path = [] { return false; };
-        form->Show();
+        form->Form().Settings_File_Path = [] { return absent_settings_file(); };
+        form->Form().Verify_Auto_Run_Path = [] { return false; };
+        form->Start();
     }
     void TearDown() override
     {
@@ -79,7 +79,7 @@ protected:
     static void expect_grids_name(const Texts& texts, const std::wstring& year)
     {
         for (int month = 1; month <= 12; ++month)
-            EXPECT_EQ(texts.at(kIdFirstCalendar + month - 1), kMonths[month - 1] + L" " + year) << month;
+            EXPECT_EQ(texts.at(control_id(("Calendar" + std::to_string(month)).c_str())), kMonths[month - 1] + L" " + year) << month;
     }
 
     orr::FixedClock clock_{{2026, 12, 8, 12, 0, 0, 0}};
@@ -90,17 +90,17 @@ protected:
 TEST_F(Win32WindowTexts, EveryControlCarriesWhatAScreenReaderAnnounces)
 {
     const Texts texts = visible_texts();
-    EXPECT_EQ(texts.at(kIdLastYear), L"Previous Year");
-    EXPECT_EQ(texts.at(kIdNextYear), L"Next Year");
-    EXPECT_EQ(texts.at(kIdCurrentYear), L"Current Year");
-    EXPECT_EQ(texts.at(kIdExitButton), L"Exit");
-    EXPECT_EQ(texts.at(kIdYearEdit), L"2026");
+    EXPECT_EQ(texts.at(control_id("Last_Year_SpeedButton")), L"Previous Year");
+    EXPECT_EQ(texts.at(control_id("Next_Year_SpeedButton")), L"Next Year");
+    EXPECT_EQ(texts.at(control_id("Current_Year_BitBtn")), L"Current Year");
+    EXPECT_EQ(texts.at(control_id("Exit_BitBtn")), L"Exit");
+    EXPECT_EQ(texts.at(control_id("Year_Edit")), L"2026");
     for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(texts.at(kIdFirstLabel + month - 1), kMonths[month - 1]) << month;
+        EXPECT_EQ(texts.at(control_id(("Label" + std::to_string(month)).c_str())), kMonths[month - 1]) << month;
     expect_grids_name(texts, L"2026");
     // The frame round the button row has no caption; every other control has a text.
     for (const auto& [id, text] : texts) {
-        if (id != kIdGroupBox) {
+        if (id != control_id("GroupBox1")) {
             EXPECT_FALSE(text.empty()) << "control " << id;
         }
     }
@@ -109,19 +109,19 @@ TEST_F(Win32WindowTexts, EveryControlCarriesWhatAScreenReaderAnnounces)
 
 TEST_F(Win32WindowTexts, TextsFollowTheYearShown)
 {
-    click(kIdNextYear);
+    click(control_id("Next_Year_SpeedButton"));
     Texts texts = visible_texts();
-    EXPECT_EQ(texts.at(kIdYearEdit), L"2027");
+    EXPECT_EQ(texts.at(control_id("Year_Edit")), L"2027");
     expect_grids_name(texts, L"2027");
 
-    click(kIdLastYear);
-    click(kIdLastYear);
+    click(control_id("Last_Year_SpeedButton"));
+    click(control_id("Last_Year_SpeedButton"));
     texts = visible_texts();
-    EXPECT_EQ(texts.at(kIdYearEdit), L"2025");
+    EXPECT_EQ(texts.at(control_id("Year_Edit")), L"2025");
     expect_grids_name(texts, L"2025");
     // The glyph buttons keep their names through every click.
-    EXPECT_EQ(texts.at(kIdLastYear), L"Previous Year");
-    EXPECT_EQ(texts.at(kIdNextYear), L"Next Year");
+    EXPECT_EQ(texts.at(control_id("Last_Year_SpeedButton")), L"Previous Year");
+    EXPECT_EQ(texts.at(control_id("Next_Year_SpeedButton")), L"Next Year");
     EXPECT_TRUE(dialogs_.shown.empty());
 }
 

@@ -230,7 +230,7 @@ TEST_F(AutoRunTest, AFailedEnableOrDisableKeepsTheCheckMark)
     run.refuse_full_access = false;
     registered_as("orrindale.exe", kHere);
     run.keep_on_delete = true;
-    view.auto_run_checked = true;
+    form.FormShow();
     form.Auto_Run_at_Windows_Startup_OptionClick();
     EXPECT_TRUE(view.auto_run_checked);
     ASSERT_EQ(user.shown.size(), 2u);

@@ -181,14 +181,6 @@ TEST_F(DocumentCommandsTest, CatalogueBoxNamesTheAboutWindowsProductName)
     form.View_Shareware_Catalog_OptionClick();
     ASSERT_EQ(user.shown.size(), 1u);
     EXPECT_EQ(user.shown[0].text, kUsualCatalogBox);
-
-    // The label's present caption counts, not the title the program started with.
-    AboutTexts renamed = view.about;
-    renamed.product_name = "Orrindale Deluxe";
-    view.SetAboutTexts(renamed);
-    form.View_Shareware_Catalog_OptionClick();
-    ASSERT_EQ(user.shown.size(), 2u);
-    EXPECT_NE(user.shown[1].text.find("directory as Orrindale Deluxe.  The required"), std::string::npos);
 }
 
 TEST_F(DocumentCommandsTest, ReadmeCommandStartsTheEditorOnTheReadme)
