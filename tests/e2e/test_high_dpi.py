@@ -17,7 +17,6 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import density  # noqa: E402
 import yearview as yv  # noqa: E402
 from harness import TITLE, E2EFailure, XSession, check, run_test, wait_until  # noqa: E402
-from snapshot import wait_painted  # noqa: E402
 from test_lifecycle import INI, ini, settings  # noqa: E402
 from test_scaling import grid_lines_at  # noqa: E402
 
@@ -55,7 +54,7 @@ def twice_the_density_layout(x, exe, save=None):
     win = prog.wait_window(TITLE)
     settled(win)
     x.park_pointer()
-    wait_painted(win)
+    yv.wait_painted(win)
     outer, client = win.outer_geometry(), win.client_geometry()
     check(outer.x >= 0 and outer.y >= 0 and outer.x + outer.w <= x.size[0] and outer.y + outer.h <= x.size[1],
           f"the window {outer} reaches off the {x.size} screen")

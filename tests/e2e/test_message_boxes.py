@@ -2,29 +2,16 @@
 Restore Factory Defaults question and the "Unable to write to ..." report each
 belong to the main window, lie above it, are centred on the screen and show
 their own pixels there (as they look where nothing covers them); Escape
-answers No and Enter Yes, and Enter on the report lets the program end."""
+answers No and Enter Yes, and Enter on the report lets the program end.
+The scenario: scenarios/message_boxes.py."""
 
 import sys
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-import message_boxes as mb  # noqa: E402
-from harness import E2EFailure, XSession, run_test, save_artifact  # noqa: E402
-
-
-def main():
-    exe = Path(sys.argv[1])
-    with XSession() as x:
-        try:
-            mb.report(x, exe, mb.question(x, exe))
-        except E2EFailure:
-            save_artifact(x.screenshot(), "last-screen")
-            for prog in x.programs:
-                print(prog.output(), file=sys.stderr)
-            raise
-    return 0
-
+from linuxsession import LinuxSession  # noqa: E402
+from scenarios import message_boxes, run  # noqa: E402
 
 if __name__ == "__main__":
-    run_test(main)
+    run(LinuxSession, message_boxes.SCENARIOS)

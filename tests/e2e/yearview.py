@@ -3,7 +3,7 @@ month grids and labels back from a screenshot of it."""
 
 import datetime
 
-from harness import E2EFailure, check
+from harness import E2EFailure, check, wait_until
 
 COLUMNS = (5, 220, 436)
 LABEL_TOPS = (3, 133, 263, 393)
@@ -174,3 +174,27 @@ def label_ink(img, month):
     pixels = list(img.pixels(x, y, w, h))
     return (sum(1 for p in pixels if is_reddish(p)),
             sum(1 for p in pixels if is_dark(p)))
+
+
+# The current month's name is drawn in red at start: once a few of its pixels show,
+# the labels are painted, whatever size the window has.
+MIN_RED_PIXELS = 20
+
+
+def red_pixels(image):
+    data = image.data
+    return sum(1 for i in range(0, len(data), 3)
+               if data[i] >= 150 and data[i] - max(data[i + 1], data[i + 2]) >= 100)
+
+
+def wait_painted(win, timeout=20):
+    """Waits until the year view shows (the current month in red) and two shots of the
+    client area in a row are identical (the title bar may carry a ticking clock)."""
+    last = [None]
+
+    def painted():
+        shot = win.screenshot()
+        previous, last[0] = last[0], shot
+        return (previous is not None and previous.data == shot.data
+                and red_pixels(shot) >= MIN_RED_PIXELS)
+    wait_until(painted, timeout=timeout, interval=0.1, what="the year view to finish painting")

@@ -9,15 +9,22 @@ and every Wine process of the copy ends with the session, on every exit path.
 """
 
 import os
+import re
 import subprocess
 import sys
+import urllib.parse
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 
+import win32view as wv  # noqa: E402
 import wineprefix  # noqa: E402
-from harness import Program, XSession, wait_until  # noqa: E402
+from harness import TITLE, Program, XSession, check, wait_until  # noqa: E402
+from test_lifecycle import INI, ini  # noqa: E402
+
+RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+MEASURED = (200, 150, 600, 500)  # a placement within the limits, written back as it is
 
 _OPENER = """#!/bin/sh
 # Stands in for the browser and mail client: records what it was asked to open.
@@ -49,13 +56,23 @@ class WineProgram(Program):
         return [wineprefix.wine_loader(), str(self.exe), *args]
 
 
+def notepad(win):
+    return "Notepad" in (win.title() or "")
+
+
 class WineSession(XSession):
+    """Answers the calls of the scenarios both programs meet (tests/e2e/scenarios)
+    as LinuxSession does for the Linux program."""
+    newline = "\r\n"
+    registration = "orrindale.exe"
+
     def __init__(self, prefix=None, **kwargs):
         super().__init__(**kwargs)
         self.shared_prefix = Path(prefix) if prefix else wineprefix.default_prefix()
         self.prefix = None
         self.scratch = None
         self.bin = None
+        self.decorations = None
 
     def __enter__(self):
         super().__enter__()
@@ -125,3 +142,84 @@ class WineSession(XSession):
                     os.kill(pid, 9)
                 except OSError:
                     pass
+
+    # -- what the program opened
+
+    def links(self):
+        """The links at the recorder; Wine's shell opens "www." addresses as http
+        links ending in "/", and hands the mailer its link encoded."""
+        return [re.sub(r"^(http://[^/]*)/$", r"\1", urllib.parse.unquote(link)) for link in self.opened()]
+
+    def viewed(self):
+        """The Notepad windows open, Wine's viewer of documents."""
+        return [(w.id, w.title()) for w in self.find_windows("") if notepad(w)]
+
+    def wait_viewed(self, path, before):
+        """A Notepad window new since `before` (viewed()) shows path (titled with its
+        name, with or without the extension); on a missing file Notepad asks its own
+        question, any new window of it will do. Wine starts Notepad slowly under load."""
+        known = {wid for wid, _ in before}
+        names = (path.name + " ", path.stem + " ")
+
+        def new():
+            return [w for w in self.find_windows("") if w.id not in known and notepad(w)
+                    and (not path.exists() or w.title().startswith(names))]
+        wait_until(new, timeout=90, what=f"Notepad on {path.name}", describe=self.viewed)
+
+    # -- message boxes
+
+    def check_box(self, box, caption, text):
+        """Wine's boxes put no text on the clipboard: the box is known by its
+        caption and owner only."""
+        check(box.title() == caption and box.transient_for(),
+              f"box {box.title()!r} owned by {box.transient_for()}, want {caption!r} owned")
+
+    # -- registration to start at logon
+
+    def run_value(self):
+        """The program's value under the Run key as (type, data); None without one."""
+        res = self.wine("reg", "query", RUN_KEY, "/v", self.registration)
+        out = res.stdout.decode("utf-8", errors="replace")
+        m = re.search(rf"^\s*{re.escape(self.registration)}\s+(REG_\w+)\s+(.*?)\r?$", out,
+                      re.MULTILINE | re.IGNORECASE)
+        return m.groups() if res.returncode == 0 and m else None
+
+    registration_data = run_value
+
+    def odd_registrations(self):
+        """Puts in place, one at a time, Run values that are not strings."""
+        try:
+            for kind, data in (("REG_DWORD", "7"), ("REG_BINARY", "0102ff")):
+                res = self.wine("reg", "add", RUN_KEY, "/v", self.registration, "/t", kind, "/d", data, "/f")
+                check(res.returncode == 0, f"reg add {kind} failed: {res.stderr!r}")
+                check((self.run_value() or [None])[0] == kind, f"the Run value reads {self.run_value()}")
+                yield f"a {kind} value"
+        finally:
+            self.wine("reg", "delete", RUN_KEY, "/v", self.registration, "/f")
+
+    # -- the main window
+
+    def frame(self, exe):
+        """Wine's caption and borders around the X window, measured once on a window
+        at a stored placement that its close writes back unchanged."""
+        if self.decorations is None:
+            self.decorations = self._measure_decorations(exe)
+        return self.decorations
+
+    def _measure_decorations(self, exe):
+        placed = dict(zip(("window_left_posn", "window_top_posn", "window_Width", "window_Height"),
+                          MEASURED))
+        prog = self.start_program(exe, files={INI: ini(**placed)})
+        win = prog.wait_window(TITLE)
+        decor = wv.Decorations(win, MEASURED)
+        win.close()
+        check(prog.wait_exit() == 0, "the program did not end cleanly")
+        written = dict(line.split("=", 1) for line in prog.read(INI).split("\r\n")[1:] if line)
+        check({k: int(written[k]) for k in placed} == placed, f"a placement within the limits came back as {written}")
+        return decor
+
+    def show_year_view(self, win):
+        """Waits for the year view below the menu bar at its design size."""
+        last = [None]
+        wv.locate_layout(win, last=last)
+        wv.show_design_layout(win, last)

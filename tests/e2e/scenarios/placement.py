@@ -1,31 +1,19 @@
 """Where a stored placement puts the main window, on a screen whose work area
 is smaller than the screen (the window manager keeps margins, as a desktop's
 panels do). Each scenario starts the program with a hand-made settings file and
-checks the window's bounds as `frame` measures them, so that they serve the
-Linux program and orrindale.exe under Wine alike."""
+checks the window's bounds as the session's frame() measures them: the window
+manager's frame on Linux, the Win32 window's bounds under Wine."""
 
 from harness import TITLE, Rect, check, wait_until
 from test_lifecycle import INI, close_and_read, ini
 
 MARGINS = (10, 20, 40, 30)  # left, right, top, bottom
 MAX_SIZE = 2147483647
-MEMORY_LIMIT = 1 << 30  # bytes of address space: a window of 32767 x 32767 needs 4 GiB
 MODEST_MEMORY_KB = 200 * 1024
 
 
-class Frame:
-    """The Linux program's window bounds are those of the window manager's frame."""
-    memory_limit = MEMORY_LIMIT
-
-    def bounds(self, win):
-        return win.outer_geometry()
-
-    def title(self, win):
-        """Height of the title bar above the client area."""
-        return win.frame_extents()[2]
-
-
-def start(x, exe, frame, **values):
+def start(x, exe, **values):
+    frame = x.frame(exe)
     prog = x.start_program(exe, files={INI: ini(**values)}, address_space=frame.memory_limit)
     return prog, prog.wait_window(TITLE)
 
@@ -47,8 +35,9 @@ def inside(outer, area):
             and outer.y + outer.h <= area.y + area.h)
 
 
-def largest_size(x, exe, area, frame):
-    prog, win = start(x, exe, frame, window_Width=MAX_SIZE, window_Height=MAX_SIZE)
+def largest_size(x, exe):
+    area, frame = x.work_area(), x.frame(exe)
+    prog, win = start(x, exe, window_Width=MAX_SIZE, window_Height=MAX_SIZE)
     outer = settled(win, frame)
     check(inside(outer, area) and (outer.w, outer.h) == (area.w, area.h),
           f"a stored size of {MAX_SIZE} opened at {outer}, want the work area {area}")
@@ -60,8 +49,9 @@ def largest_size(x, exe, area, frame):
           f"closing wrote {values['window_Width']} x {values['window_Height']}")
 
 
-def far_above(x, exe, area, frame):
-    prog, win = start(x, exe, frame, window_top_posn=-600)
+def far_above(x, exe):
+    area, frame = x.work_area(), x.frame(exe)
+    prog, win = start(x, exe, window_top_posn=-600)
     outer = settled(win, frame)
     title = frame.title(win)
     check(area.y <= outer.y and outer.y + title <= area.y + area.h,
@@ -72,15 +62,16 @@ def far_above(x, exe, area, frame):
     close_and_read(win, prog)
 
 
-def partly_off(x, exe, area, frame):
+def partly_off(x, exe):
+    area, frame = x.work_area(), x.frame(exe)
     # Off the left and the top: moved to the work area's corner.
-    prog, win = start(x, exe, frame, window_left_posn=-100, window_top_posn=-300, window_Width=700,
+    prog, win = start(x, exe, window_left_posn=-100, window_top_posn=-300, window_Width=700,
                       window_Height=500)
     outer = settled(win, frame)
     check(outer == Rect(area.x, area.y, 700, 500), f"stored -100, -300, 700 x 500 opened at {outer}")
     close_and_read(win, prog)
     # Off the right and the bottom: moved left until the whole width is inside, the top kept.
-    prog, win = start(x, exe, frame, window_left_posn=1000, window_top_posn=800, window_Width=600,
+    prog, win = start(x, exe, window_left_posn=1000, window_top_posn=800, window_Width=600,
                       window_Height=500)
     outer = settled(win, frame)
     check(outer == Rect(area.x + area.w - 600, 800, 600, 500),
@@ -88,8 +79,9 @@ def partly_off(x, exe, area, frame):
     close_and_read(win, prog)
 
 
-def maximised_then_minimised(x, exe, area, frame):
-    prog, win = start(x, exe, frame, window_left_posn=200, window_top_posn=150, window_Width=600,
+def maximised_then_minimised(x, exe):
+    area, frame = x.work_area(), x.frame(exe)
+    prog, win = start(x, exe, window_left_posn=200, window_top_posn=150, window_Width=600,
                       window_Height=500)
     placed = settled(win, frame)
     check(placed == Rect(200, 150, 600, 500), f"the stored placement 200, 150, 600 x 500 opened at {placed}")

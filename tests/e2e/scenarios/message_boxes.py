@@ -100,3 +100,9 @@ def report(x, exe, look):
     answer(x, prog, box, "Return", TITLE)
     check(prog.wait_exit() == 0, "the program did not end after the failed save was reported")
 
+
+def boxes(x, exe):
+    report(x, exe, question(x, exe))
+
+
+SCENARIOS = (boxes,)

@@ -1,0 +1,142 @@
+"""The Linux program's side of the scenarios both programs meet (scenarios/): the
+harness's X session with a recording xdg-open first on PATH (links and documents
+reach it, nothing opens), box texts read from the clipboard, the autostart folder
+as the registration and the window manager's frame as the window's bounds.
+WineSession answers the same calls for orrindale.exe."""
+
+import os
+import shlex
+import subprocess
+import urllib.parse
+from pathlib import Path
+
+import yearview as yv
+from harness import XSession, check, wait_until
+
+MEMORY_LIMIT = 1 << 30  # bytes of address space: a window of 32767 x 32767 needs 4 GiB
+
+
+def clipboard_tool():
+    default = Path(__file__).resolve().parents[2] / "build" / "e2e_clipboard_text"
+    return os.environ.get("ORRINDALE_CLIPBOARD_TEXT", str(default))
+
+
+class Frame:
+    """The Linux program's window bounds are those of the window manager's frame."""
+    memory_limit = MEMORY_LIMIT
+
+    def bounds(self, win):
+        return win.outer_geometry()
+
+    def title(self, win):
+        """Height of the title bar above the client area."""
+        return win.frame_extents()[2]
+
+
+class LinuxSession(XSession):
+    newline = "\n"
+    registration = "orrindale"
+
+    def __init__(self, **kwargs):
+        super().__init__(**kwargs)
+        self.bin = None
+
+    def __enter__(self):
+        super().__enter__()
+        try:
+            self.bin = self.dir / "opener-bin"
+            self.bin.mkdir()
+            script = self.bin / "xdg-open"
+            script.write_text("#!/bin/sh\nprintf '%s\\0' \"$#\" \"$@\" >> "
+                              f"{shlex.quote(str(self.dir / 'opened.rec'))}\n")
+            script.chmod(0o755)
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def env(self, extra=None):
+        env = super().env()
+        if self.bin is not None:
+            env["PATH"] = f"{self.bin}:{env.get('PATH', '/usr/bin:/bin')}"
+            env["BROWSER"] = ""
+        env.update(extra or {})
+        return env
+
+    # -- what the programs opened
+
+    def calls(self):
+        """Each start of xdg-open, as its list of arguments."""
+        record = self.dir / "opened.rec"
+        fields = record.read_bytes().decode().split("\0")[:-1] if record.exists() else []
+        calls = []
+        while fields:
+            count = int(fields.pop(0))
+            calls.append(fields[:count])
+            del fields[:count]
+        return calls
+
+    def links(self):
+        return [urllib.parse.unquote(" ".join(call)) for call in self.calls()]
+
+    def viewed(self):
+        return self.calls()
+
+    def wait_viewed(self, path, before):
+        """The opener handed path, as one argument, once since `before` (viewed())."""
+        new = wait_until(lambda: self.calls()[len(before):], timeout=15,
+                         what=f"xdg-open on {path.name}")
+        check(new == [[str(path)]], f"xdg-open was handed {new}, want {path}")
+
+    # -- message boxes
+
+    def clipboard(self):
+        return subprocess.run([clipboard_tool()], env=self.env(), stdin=subprocess.DEVNULL,
+                              capture_output=True, timeout=20).stdout.decode()
+
+    def box_text(self, box):
+        """The box's text as Ctrl+C copies it to the clipboard (the clipboard must
+        change, so two boxes in a row must not say the same)."""
+        before = self.clipboard()
+
+        def copied():
+            box.key("ctrl+c")
+            text = self.clipboard()
+            return text if text and text != before else None
+        return wait_until(copied, timeout=10, interval=0.3, what="the box's text on the clipboard")
+
+    def check_box(self, box, caption, text):
+        """The box is a dialog of the program's, captioned caption, saying text."""
+        check(box.title() == caption and box.transient_for(),
+              f"box {box.title()!r} owned by {box.transient_for()}, want {caption!r} owned")
+        said = self.box_text(box)
+        check(said == text, f"the box says {said!r}, want {text!r}")
+
+    # -- registration to start at login
+
+    def autostart_entry(self):
+        return self.dir / "home" / ".config" / "autostart" / "orrindale.desktop"
+
+    def odd_registrations(self):
+        """Puts in place, one at a time, a registration that is not a command line:
+        an entry without an Exec key."""
+        entry = self.autostart_entry()
+        entry.parent.mkdir(parents=True, exist_ok=True)
+        entry.write_bytes(b"[Desktop Entry]\nType=Application\nName=Orrindale\nComment=started by hand\n")
+        try:
+            yield "an entry without Exec"
+        finally:
+            entry.unlink()
+
+    def registration_data(self):
+        entry = self.autostart_entry()
+        return entry.read_bytes() if entry.exists() else None
+
+    # -- the main window
+
+    def frame(self, exe):
+        return Frame()
+
+    def show_year_view(self, win):
+        """Waits until the year view is painted, at whatever size it opened."""
+        yv.wait_painted(win)
