@@ -24,6 +24,7 @@ from harness import TITLE, Program, XSession, check, wait_until  # noqa: E402
 from test_lifecycle import INI, ini  # noqa: E402
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
+STALE = r"C:\Old Place\orrindale.exe"
 MEASURED = (200, 150, 600, 500)  # a placement within the limits, written back as it is
 
 _OPENER = """#!/bin/sh
@@ -170,7 +171,7 @@ class WineSession(XSession):
 
     def check_box(self, box, caption, text):
         """Wine's boxes put no text on the clipboard: the box is known by its
-        caption and owner only."""
+        caption and owner only, whatever its text is meant to be."""
         check(box.title() == caption and box.transient_for(),
               f"box {box.title()!r} owned by {box.transient_for()}, want {caption!r} owned")
 
@@ -185,6 +186,26 @@ class WineSession(XSession):
         return m.groups() if res.returncode == 0 and m else None
 
     registration_data = run_value
+
+    def register_elsewhere(self):
+        """A Run value naming the program in another folder; returns that path."""
+        res = self.wine("reg", "add", RUN_KEY, "/v", self.registration, "/t", "REG_SZ", "/d", STALE, "/f")
+        check(res.returncode == 0, f"reg add failed: {res.stderr!r}")
+        check(self.run_value() == ("REG_SZ", STALE), f"the stale value reads {self.run_value()}")
+        return STALE
+
+    def program_path(self, prog):
+        """How Wine names the program's Linux path: on drive Z:, with backslashes."""
+        return "Z:" + str(prog.exe).replace("/", "\\")
+
+    def wait_registered(self, prog):
+        """The Run value starts prog (prog None: there is none); Windows paths ignore case."""
+        want = None if prog is None else ("REG_SZ", self.program_path(prog).lower())
+
+        def now():
+            value = self.run_value()
+            return value and (value[0], value[1].lower())
+        wait_until(lambda: now() == want, timeout=10, what=f"the Run value {want}", describe=now)
 
     def odd_registrations(self):
         """Puts in place, one at a time, Run values that are not strings."""
