@@ -48,6 +48,7 @@ def report(x, prog, text):
     found = wait_until(box, timeout=60, what="the program's report")
     x.check_box(found, TITLE, text)
     found.key("Return")
+    wait_until(lambda: not found.is_viewable(), timeout=20, what="the report to close")
 
 
 def through_link(x, exe, link, placement=None):
