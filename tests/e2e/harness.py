@@ -721,10 +721,10 @@ class Window:
 
 
 def run_scenario(x, scenario, *args):
-    """Runs one scenario of a test in session x; on a failure the programs' output
-    goes to stderr and the failure names the scenario."""
+    """Runs one scenario of a test in session x and returns what it returns; on a
+    failure the programs' output goes to stderr and the failure names the scenario."""
     try:
-        scenario(x, *args)
+        return scenario(x, *args)
     except E2EFailure as exc:
         for prog in x.programs:
             print(prog.output(), file=sys.stderr)

@@ -11,7 +11,7 @@ import urllib.parse
 from pathlib import Path
 
 import yearview as yv
-from harness import XSession, check, wait_until
+from harness import E2EFailure, XSession, check, wait_until
 
 MEMORY_LIMIT = 1 << 30  # bytes of address space: a window of 32767 x 32767 needs 4 GiB
 STALE = "/old place/orrindale"
@@ -71,6 +71,7 @@ class Frame:
 class LinuxSession(XSession):
     newline = "\n"
     registration = "orrindale"
+    group_box_shade = 3  # Qt's Fusion style fills a group box a shade darker than the window
 
     def __init__(self, **kwargs):
         super().__init__(**kwargs)
@@ -202,6 +203,40 @@ class LinuxSession(XSession):
 
     def frame(self, exe):
         return Frame()
+
+    def design_layout(self, win, last):
+        """Waits for the layout below any menu bar: without a settings file the
+        client area takes the design size, so every grid stands at its design place."""
+        def located():
+            last[0] = win.screenshot()
+            try:
+                return yv.locate_content(win, last[0])
+            except E2EFailure:
+                return None
+        wait_until(located, timeout=30, interval=0.25, what="Calendar1 to be painted",
+                   describe=win.client_geometry)
+        self.park_pointer()
+        client = win.client_geometry()
+        check((client.w, client.h - win.content_offset[1]) == yv.DESIGN_CLIENT,
+              f"client area {client.w} x {client.h - win.content_offset[1]} below the menu, "
+              f"want {yv.DESIGN_CLIENT[0]} x {yv.DESIGN_CLIENT[1]}")
+
+        def placed():
+            last[0] = win.screenshot()
+            return not yv.grids_in_place(last[0])
+        wait_until(placed, timeout=20, interval=0.25, what="the grids at their design places",
+                   describe=lambda: f"missing {yv.grids_in_place(last[0])}")
+
+    def check_month_labels(self, img, red_month):
+        """red_month's label (None: none) has red text; every other label has dark
+        text and not one red pixel (Qt smooths text, so only its hue counts)."""
+        for m in range(1, 13):
+            red, dark = yv.label_ink(img, m)
+            name = f"Label{m} ({yv.MONTHS[m - 1]})"
+            if m == red_month:
+                check(red >= 3, f"{name} should be red: {red} red pixels")
+            else:
+                check(red == 0 and dark >= 3, f"{name} should be dark: {red} red, {dark} dark pixels")
 
     def show_year_view(self, win):
         """Waits until the year view is painted, at whatever size it opened."""

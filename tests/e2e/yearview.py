@@ -198,3 +198,36 @@ def wait_painted(win, timeout=20):
         return (previous is not None and previous.data == shot.data
                 and red_pixels(shot) >= MIN_RED_PIXELS)
     wait_until(painted, timeout=timeout, interval=0.1, what="the year view to finish painting")
+
+
+def face_colour(img):
+    """The window's own background, from the margin left of the month columns."""
+    return img.colours(0, 0, COLUMNS[0], GROUP_BOX[1]).most_common(1)[0][0]
+
+
+def button_row_colour(img):
+    """The most common colour inside GroupBox1 between the Next Year and the
+    Current Year buttons, at design size."""
+    gx, gy = GROUP_BOX[:2]
+    left = CONTROLS["Next_Year_SpeedButton"][0] + CONTROLS["Next_Year_SpeedButton"][2] + 4
+    right = CONTROLS["Current_Year_BitBtn"][0] - 4
+    return img.colours(left, gy + 13, right - left, 30).most_common(1)[0][0]
+
+
+def describe_year(img, year):
+    seen, want = day_one_columns(img), expected_day_one_columns(year)
+    wrong = [f"{MONTHS[m]}: day 1 in column {seen[m]}, want {want[m]}"
+             for m in range(12) if seen[m] != want[m]]
+    return "; ".join(wrong) or "all match"
+
+
+def wait_for_year(win, year, what, last, timeout=15):
+    """Waits until every month grid has its 1st highlighted in the column of
+    that weekday in `year`; returns the screenshot."""
+    want = expected_day_one_columns(year)
+
+    def shows():
+        last[0] = win.screenshot()
+        return last[0] if day_one_columns(last[0]) == want else None
+    return wait_until(shows, timeout=timeout, interval=0.25, what=what,
+                      describe=lambda: describe_year(last[0], year))

@@ -153,39 +153,6 @@ def check_month_labels(img, red_month, wx=1.0, hy=1.0):
             check(red == 0 and black >= 10, f"{name} should be black: {red} red, {black} black pixels")
 
 
-def face_colour(img):
-    """The window's own background, from the margin left of the month columns."""
-    return img.colours(0, 0, yv.COLUMNS[0], yv.GROUP_BOX[1]).most_common(1)[0][0]
-
-
-def button_row_colour(img):
-    """The most common colour inside GroupBox1 between the Next Year and the
-    Current Year buttons, at design size."""
-    gx, gy = yv.GROUP_BOX[:2]
-    left = yv.CONTROLS["Next_Year_SpeedButton"][0] + yv.CONTROLS["Next_Year_SpeedButton"][2] + 4
-    right = yv.CONTROLS["Current_Year_BitBtn"][0] - 4
-    return img.colours(left, gy + 13, right - left, 30).most_common(1)[0][0]
-
-
-def describe_year(img, year):
-    seen, want = yv.day_one_columns(img), yv.expected_day_one_columns(year)
-    wrong = [f"{yv.MONTHS[m]}: day 1 in column {seen[m]}, want {want[m]}"
-             for m in range(12) if seen[m] != want[m]]
-    return "; ".join(wrong) or "all match"
-
-
-def wait_for_year(win, year, what, last, timeout=15):
-    """Waits until every month grid has its 1st highlighted in the column of
-    that weekday in `year`; returns the screenshot."""
-    want = yv.expected_day_one_columns(year)
-
-    def shows():
-        last[0] = win.screenshot()
-        return last[0] if yv.day_one_columns(last[0]) == want else None
-    return wait_until(shows, timeout=timeout, interval=0.25, what=what,
-                      describe=lambda: describe_year(last[0], year))
-
-
 def file_menu(win, access_key):
     """Opens the File menu from the keyboard and picks the item by its
     access key ("o" Always On Top, "r" Restore Factory Defaults, "x" Exit)."""

@@ -66,6 +66,7 @@ class WineSession(XSession):
     as LinuxSession does for the Linux program."""
     newline = "\r\n"
     registration = "orrindale.exe"
+    group_box_shade = 0
 
     def __init__(self, prefix=None, **kwargs):
         super().__init__(**kwargs)
@@ -239,8 +240,14 @@ class WineSession(XSession):
         check({k: int(written[k]) for k in placed} == placed, f"a placement within the limits came back as {written}")
         return decor
 
-    def show_year_view(self, win):
-        """Waits for the year view below the menu bar at its design size."""
-        last = [None]
+    def design_layout(self, win, last):
+        """Waits for the layout below the menu bar, then sizes it to the design size."""
         wv.locate_layout(win, last=last)
+        self.park_pointer()
         wv.show_design_layout(win, last)
+
+    def show_year_view(self, win):
+        self.design_layout(win, [None])
+
+    def check_month_labels(self, img, red_month):
+        wv.check_month_labels(img, red_month)
