@@ -80,7 +80,7 @@ def partly_off(x, exe):
 
 
 def maximised_then_minimised(x, exe):
-    area, frame = x.work_area(), x.frame(exe)
+    frame = x.frame(exe)
     prog, win = start(x, exe, window_left_posn=200, window_top_posn=150, window_Width=600,
                       window_Height=500)
     placed = settled(win, frame)
