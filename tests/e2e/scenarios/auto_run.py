@@ -25,8 +25,19 @@ def repair_offered(x, old, current):
                       and f" Old      = {old}\n" in t and f" Current = {current}\n" in t)
 
 
-def answer(x, prog, caption, key, expect, known=()):
+def on_shown_main_window(x, prog, box):
+    """A box raised during the start-up stands above the main window, shown already."""
+    mains = [w for w in x.find_windows(TITLE, pid=prog.pid) if w.id != box.id]
+    check(len(mains) == 1 and mains[0].is_viewable(), "the main window is not shown under the start-up box")
+    stack = x.stacking()
+    check(box.id in stack and mains[0].id in stack and stack.index(box.id) > stack.index(mains[0].id),
+          "the start-up box is not above the main window")
+
+
+def answer(x, prog, caption, key, expect, known=(), at_start=False):
     box = x.wait_new_window(caption, known=known, pid=prog.pid)
+    if at_start:
+        on_shown_main_window(x, prog, box)
     x.check_box(box, caption, expect)
     box.key(key)
     x.wait_no_window(caption, pid=prog.pid)
@@ -53,7 +64,7 @@ def repaired(x, exe):
     """Returns the program that the registration now starts."""
     old = x.register_elsewhere()
     prog = x.start_program(exe)
-    answer(x, prog, "Warning", "Return", repair_offered(x, old, x.program_path(prog)))
+    answer(x, prog, "Warning", "Return", repair_offered(x, old, x.program_path(prog)), at_start=True)
     answer(x, prog, "Information", "Return", enabled(x))
     win = started(prog)
     x.wait_registered(prog)
@@ -66,7 +77,7 @@ def moved(x, exe, registered):
     moved = x.start_program(exe)
     check(moved.folder != registered.folder, "the second copy shares the first one's folder")
     answer(x, moved, "Warning", "Escape",
-           repair_offered(x, x.program_path(registered), x.program_path(moved)))
+           repair_offered(x, x.program_path(registered), x.program_path(moved)), at_start=True)
     win = started(moved)
     x.wait_registered(registered)
     menu_item(x, win)

@@ -16,6 +16,7 @@
 #include "desktop/auto_run.h"
 #include "desktop/registry_error.h"
 #include "tests/support/recording_dialogs.h"
+#include "tests/unit/settings/child_process.h"
 #include "tests/unit/settings/file_bytes.h"
 #include "tests/unit/settings/temp_folder.h"
 
@@ -185,37 +186,48 @@ TEST_F(AutostartStore, AnEntryThatCannotBeReplacedRaisesTheStoreError)
     EXPECT_EQ(exec_line_of(test::get_bytes(entry_path())), "/elsewhere/orrindale");
 }
 
-// The write's box when the folder cannot be used; nothing is made.
-void expect_key_missing(AutoRun& auto_run, RecordingDialogs& user, const fs::path& config)
+// What enabling answers and shows, wherever it runs.
+std::string enable_and_box(AutoRun& auto_run, RecordingDialogs& user)
 {
     user.shown.clear();
-    EXPECT_FALSE(auto_run.Enable_Auto_Run());
-    ASSERT_EQ(user.shown.size(), 1u);
-    EXPECT_EQ(user.shown[0].text, "Error: The specified Registry Key for this operation \r\n"
-                                  "does NOT exist on your PC.  \r\n"
-                                  "\r\n"
-                                  " Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
-                                  " Error Item  = orrindale\r\n"
-                                  " Error Value = /opt/orrindale/orrindale\r\n"
-                                  "\r\n"
-                                  "Please contact the program's author.");
+    const std::string answer = auto_run.Enable_Auto_Run() ? "enabled\n" : "refused\n";
+    return answer + (user.shown.size() == 1 ? user.shown[0].text : std::to_string(user.shown.size()) + " boxes");
+}
+
+// The write's box when the folder cannot be used; nothing is made.
+void expect_key_missing(const std::string& answer, const fs::path& config)
+{
+    EXPECT_EQ(answer, "refused\n"
+                      "Error: The specified Registry Key for this operation \r\n"
+                      "does NOT exist on your PC.  \r\n"
+                      "\r\n"
+                      " Error Key   = \\Software\\Microsoft\\Windows\\CurrentVersion\\Run\r\n"
+                      " Error Item  = orrindale\r\n"
+                      " Error Value = /opt/orrindale/orrindale\r\n"
+                      "\r\n"
+                      "Please contact the program's author.");
     EXPECT_FALSE(fs::exists(config / "autostart"));
 }
 
 TEST_F(AutostartStore, NoConfigFolderOrAFileInItsPlaceIsTheMissingKey)
 {
     fs::remove(config);
-    expect_key_missing(auto_run, user, config);
+    expect_key_missing(enable_and_box(auto_run, user), config);
     test::put_bytes(config.string(), "a file");
-    expect_key_missing(auto_run, user, config);
+    expect_key_missing(enable_and_box(auto_run, user), config);
 }
 
 TEST_F(AutostartStore, AReadOnlyConfigFolderIsTheMissingKey)
 {
+    // Root writes into read-only folders, so the case runs as another user, whose
+    // folder this is.
+    fs::permissions(folder.path(), fs::perms::others_exec, fs::perm_options::add);
+    if (test::running_as_root()) {
+        ASSERT_EQ(::chown(config.c_str(), test::kOtherUser, test::kOtherGroup), 0);
+    }
     fs::permissions(config, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(config.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "this user may write into read-only folders";
-    expect_key_missing(auto_run, user, config);
+    test::ChildProcess user_process([this] { return enable_and_box(auto_run, user); }, true);
+    expect_key_missing(user_process.answer(), config);
 }
 
 TEST_F(AutostartStore, ARelativeConfigHomeIsIgnoredForTheHomeFolder)
