@@ -36,8 +36,9 @@ void MainForm::FormShow()
     StartUpStep([this] {
         // The design client size: the button row's right edge plus its left margin, and
         // its bottom plus the top margin of the first label.
-        const mainform::Design& box = mainform::design("GroupBox1");
-        const mainform::Design& label = mainform::design("Label1");
+        const int made_at = view_.DesignDensity();
+        const Bounds box = mainform::bounds_at(mainform::design("GroupBox1"), made_at);
+        const Bounds label = mainform::bounds_at(mainform::design("Label1"), made_at);
         view_.SetClientSize(box.left + box.width + box.left, box.top + box.height + label.top);
     });
     StartUpStep([this] { Record_Layout(); });

@@ -1,12 +1,14 @@
 // The Win32 main window as a screen reader meets it, under Wine: every control carries
 // its caption as window text (the glyph buttons their hints, the year box its year, each
-// month grid its month and year), and the texts follow the year shown.
+// month grid its month and year), and the texts follow the year shown; its controls and
+// menu items are made in the design table's order.
 #include <windows.h>
 #include <array>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/win32/control_ids.h"
 #include "app/win32/main_form1.h"
@@ -123,6 +125,41 @@ TEST_F(Win32WindowTexts, TextsFollowTheYearShown)
     EXPECT_EQ(texts.at(control_id("Last_Year_SpeedButton")), L"Previous Year");
     EXPECT_EQ(texts.at(control_id("Next_Year_SpeedButton")), L"Next Year");
     EXPECT_TRUE(dialogs_.shown.empty());
+}
+
+// Child windows stand in the order they were made, the first made first, and so do the
+// items of a menu: within each parent the components follow the design table.
+TEST_F(Win32WindowTexts, ComponentsAreMadeInTheDesignTablesOrder)
+{
+    std::map<HWND, std::vector<int>> designed;
+    std::map<HWND, std::vector<int>> made;
+    for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
+        const orr::mainform::Design& design = orr::mainform::kDesign[index];
+        if (design.visual()) {
+            const HWND parent = design.parent == orr::mainform::Parent::GroupBox1 ? form->GroupBox1 : form->Handle();
+            designed[parent].push_back(control_id(index));
+        }
+    }
+    for (auto& [parent, ids] : designed) {
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            made[parent].push_back(GetDlgCtrlID(child));
+        EXPECT_EQ(made[parent], ids);
+    }
+    std::vector<int> items;
+    for (int menu = 0; menu < GetMenuItemCount(form->MainMenu1); ++menu) {
+        const HMENU popup = GetSubMenu(form->MainMenu1, menu);
+        for (int item = 0; item < GetMenuItemCount(popup); ++item)
+            items.push_back(static_cast<int>(GetMenuItemID(popup, item)));
+    }
+    std::vector<int> designed_items;
+    for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
+        const auto kind = orr::mainform::kDesign[index].kind;
+        if (kind == orr::mainform::Kind::Item || kind == orr::mainform::Kind::CheckItem)
+            designed_items.push_back(control_id(index));
+        else if (kind == orr::mainform::Kind::Separator)
+            designed_items.push_back(0);
+    }
+    EXPECT_EQ(items, designed_items);
 }
 
 } // namespace
