@@ -135,8 +135,8 @@ QWidget* TMainForm1::MakeControl(const Design& design, QWidget* parent)
         QPalette palette = calendar->palette();
         palette.setColor(QPalette::Text, QColor::fromRgb(orr::mainform::kGridTextColour));
         calendar->setPalette(palette);
-        calendar->SetReadOnly(grid.read_only);
-        calendar->SetStartOfWeek(grid.start_of_week);
+        calendar->Core().SetReadOnly(grid.read_only);
+        calendar->Core().SetStartOfWeek(grid.start_of_week);
         calendar->SetUseCurrentDate(grid.use_current_date);
         calendars_[design.month - 1] = calendar;
         return calendar;

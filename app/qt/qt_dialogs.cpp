@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/main_form_design.h"
+
 namespace {
 
 QMessageBox::Icon icon_of(orr::BoxKind kind)
@@ -59,12 +61,12 @@ orr::BoxAnswer QtDialogs::show(const orr::BoxRequest& box)
     QShortcut copy(QKeySequence::Copy, &message);
     QObject::connect(&copy, &QShortcut::activated, [&text] { QGuiApplication::clipboard()->setText(text); });
     if (box.buttons == orr::BoxButtons::Ok) {
-        message.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        message.addButton(QString::fromLatin1(orr::mainform::kOkText), QMessageBox::AcceptRole);
         message.exec();
         return orr::BoxAnswer::Ok;
     }
-    QPushButton* yes = message.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = message.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* yes = message.addButton(QString::fromLatin1(orr::mainform::kYesText), QMessageBox::YesRole);
+    QPushButton* no = message.addButton(QString::fromLatin1(orr::mainform::kNoText), QMessageBox::NoRole);
     message.setDefaultButton(yes);
     message.setEscapeButton(no);
     message.exec();

@@ -117,8 +117,8 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         auto calendar = std::make_unique<TCalendar>(parent, id);
         const orr::mainform::GridProperties& grid = orr::mainform::kGridProperties;
         calendar->SetTabStop(grid.tab_stop);
-        calendar->SetReadOnly(grid.read_only);
-        calendar->SetStartOfWeek(grid.start_of_week);
+        calendar->Core().SetReadOnly(grid.read_only);
+        calendar->Core().SetStartOfWeek(grid.start_of_week);
         calendar->SetUseCurrentDate(grid.use_current_date);
         calendar->Grid().SetGridLineWidth(orr::at_density(1, dpi_));
         calendars_[design.month - 1] = std::move(calendar);

@@ -39,7 +39,7 @@ void TMainForm1::SetYearText(const std::string& text) { SetWindowTextA(Year_Edit
 
 void TMainForm1::SetCalendarDatePart(int month, orr::DatePart part, int value)
 {
-    calendars_[month - 1]->SetDatePart(static_cast<int>(part), value);
+    calendars_[month - 1]->Core().SetDatePart(static_cast<int>(part), value);
 }
 
 void TMainForm1::SetLabelColour(int month, int colour)

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "app/main_form_design.h"
+
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
@@ -95,10 +97,10 @@ private:
             return;
         adopted_ = true;
         if (yes_no_) {
-            SetDlgItemTextA(window, IDYES, "&Yes");
-            SetDlgItemTextA(window, IDNO, "&No");
+            SetDlgItemTextA(window, IDYES, orr::mainform::kYesText);
+            SetDlgItemTextA(window, IDNO, orr::mainform::kNoText);
         } else {
-            SetDlgItemTextA(window, IDOK, "OK");
+            SetDlgItemTextA(window, IDOK, orr::mainform::kOkText);
         }
         centre_on_work_area(window, owner_);
         if (yes_no_ &&

@@ -26,9 +26,9 @@ TCalendar::TCalendar(QWidget* owner) : TCustomGrid(owner, std::make_unique<orr::
 void TCalendar::SetUseCurrentDate(bool use)
 {
     // Today's date comes back without a change notification, but under another name.
-    const orr::CalendarDate before{Year(), Month(), Day()};
+    const orr::CalendarDate before{Core().Year(), Core().Month(), Core().Day()};
     Core().SetUseCurrentDate(use);
-    if (before != orr::CalendarDate{Year(), Month(), Day()})
+    if (before != orr::CalendarDate{Core().Year(), Core().Month(), Core().Day()})
         announce_calendar_change(this);
 }
 

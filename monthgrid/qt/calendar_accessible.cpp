@@ -49,11 +49,11 @@ QString CalendarAccessible::text(QAccessible::Text t) const
 QAccessible::State CalendarAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    state.readOnly = Calendar()->ReadOnly();
+    state.readOnly = Calendar()->Core().ReadOnly();
     return state;
 }
 
-int CalendarAccessible::childCount() const { return Calendar()->ShownMonthDayCount(); }
+int CalendarAccessible::childCount() const { return Calendar()->Core().ShownMonthDayCount(); }
 
 QAccessibleInterface* CalendarAccessible::child(int index) const
 {
@@ -76,7 +76,7 @@ QAccessibleInterface* CalendarAccessible::childAt(int x, int y) const
     const TCalendar* calendar = Calendar();
     const QPoint client = calendar->mapFromGlobal(QPoint(x, y)) - calendar->contentsRect().topLeft();
     const auto cell = calendar->Grid().CellAt({client.x(), client.y()});
-    const int day = cell ? calendar->DayAt(cell->col, cell->row) : 0;
+    const int day = cell ? calendar->Core().DayAt(cell->col, cell->row) : 0;
     return day > 0 ? DayCell(day) : nullptr;
 }
 
@@ -91,7 +91,7 @@ QAccessibleInterface* CalendarAccessible::cellAt(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
-    const int day = Calendar()->DayAt(column, row + orr::kMonthHeadingRows);
+    const int day = Calendar()->Core().DayAt(column, row + orr::kMonthHeadingRows);
     return day > 0 ? DayCell(day) : nullptr;
 }
 
@@ -100,7 +100,7 @@ int CalendarAccessible::selectedCellCount() const { return static_cast<int>(sele
 QList<QAccessibleInterface*> CalendarAccessible::selectedCells() const
 {
     const orr::GridCell current = Calendar()->CurrentCell();
-    const int day = Calendar()->DayAt(current.col, current.row);
+    const int day = Calendar()->Core().DayAt(current.col, current.row);
     if (day <= 0)
         return {};
     return {DayCell(day)};

@@ -3,7 +3,7 @@
 #include "monthgrid/month_model.h"
 #include "monthgrid/qt/calendar.h"
 
-bool DayCellAccessible::isValid() const { return calendar_ && day_ <= calendar_->ShownMonthDayCount(); }
+bool DayCellAccessible::isValid() const { return calendar_ && day_ <= calendar_->Core().ShownMonthDayCount(); }
 
 QWindow* DayCellAccessible::window() const
 {
@@ -19,7 +19,7 @@ QString DayCellAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name || !isValid())
         return QString();
-    const orr::GridCell cell = calendar_->CellOfDay(day_);
+    const orr::GridCell cell = calendar_->Core().CellOfDay(day_);
     return calendar_->CellName(cell.col, cell.row);
 }
 
@@ -27,7 +27,7 @@ QRect DayCellAccessible::rect() const
 {
     if (!isValid())
         return QRect();
-    const orr::GridCell cell = calendar_->CellOfDay(day_);
+    const orr::GridCell cell = calendar_->Core().CellOfDay(day_);
     const QRect client = calendar_->CellRect(cell.col, cell.row);
     return QRect(calendar_->mapToGlobal(client.topLeft() + calendar_->contentsRect().topLeft()),
                  client.size());
@@ -40,7 +40,7 @@ QAccessible::State DayCellAccessible::state() const
         state.invalid = true;
         return state;
     }
-    state.selectable = !calendar_->ReadOnly();
+    state.selectable = !calendar_->Core().ReadOnly();
     state.readOnly = true; // a day is picked, never edited
     state.selected = isSelected();
     state.focused = state.selected && calendar_->hasFocus();
@@ -55,12 +55,12 @@ void* DayCellAccessible::interface_cast(QAccessible::InterfaceType t)
 
 bool DayCellAccessible::isSelected() const
 {
-    return isValid() && calendar_->CurrentCell() == calendar_->CellOfDay(day_);
+    return isValid() && calendar_->CurrentCell() == calendar_->Core().CellOfDay(day_);
 }
 
-int DayCellAccessible::columnIndex() const { return isValid() ? calendar_->CellOfDay(day_).col : -1; }
+int DayCellAccessible::columnIndex() const { return isValid() ? calendar_->Core().CellOfDay(day_).col : -1; }
 
 int DayCellAccessible::rowIndex() const
 {
-    return isValid() ? calendar_->CellOfDay(day_).row - orr::kMonthHeadingRows : -1;
+    return isValid() ? calendar_->Core().CellOfDay(day_).row - orr::kMonthHeadingRows : -1;
 }

@@ -16,25 +16,12 @@ public:
     // WS_CHILD | WS_VISIBLE with WS_EX_CLIENTEDGE, holding today's date.
     TCalendar(HWND parent, int control_id);
 
-    int Year() const { return Core().Year(); }
-    int Month() const { return Core().Month(); }
-    int Day() const { return Core().Day(); }
-    // These may throw orr::EConvertError for a combination that is no valid date.
-    void SetYear(int value) { Core().SetYear(value); }
-    void SetMonth(int value) { Core().SetMonth(value); }
-    void SetDay(int value) { Core().SetDay(value); }
-    void SetDatePart(int index, int value) { Core().SetDatePart(index, value); }
-    int GetDatePart(int index) const { return Core().GetDatePart(index); }
-
-    bool ReadOnly() const { return Core().ReadOnly(); }
-    void SetReadOnly(bool read_only) { Core().SetReadOnly(read_only); }
-    int StartOfWeek() const { return Core().StartOfWeek(); }
-    void SetStartOfWeek(int day) { Core().SetStartOfWeek(day); }
-    bool UseCurrentDate() const { return Core().UseCurrentDate(); }
+    // The month, its dates and its options, shared with the Qt grid. Setting a date
+    // may throw orr::EConvertError for a combination that is no valid date.
+    orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
+    const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
+    // Set here rather than on the core, so the window's name follows today's date.
     void SetUseCurrentDate(bool use);
-    int FirstCellOffset() const { return Core().FirstCellOffset(); }
-    int ShownMonthDayCount() const { return Core().ShownMonthDayCount(); }
-    std::string DayCellText(int col, int row) const { return Core().DayCellText(col, row); }
 
     std::function<void(TCalendar*)> OnChange;
 
@@ -42,8 +29,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
-    orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
-    const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
     void LoadWeekdayNames();
     // The window's text is the grid's name, its month and year, for a screen reader.
     void ShowName();

@@ -23,8 +23,8 @@ protected:
             ++changes;
             EXPECT_EQ(sender, grid);
             // Notified after the layout follows the new date.
-            EXPECT_EQ(grid->DayCellText(grid->CurrentCell().col, grid->CurrentCell().row).toInt(),
-                      grid->Day());
+            EXPECT_EQ(std::stoi(grid->Core().DayCellText(grid->CurrentCell().col, grid->CurrentCell().row)),
+                      grid->Core().Day());
         };
         holder.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
@@ -40,7 +40,7 @@ protected:
 
 TEST_F(MonthGridInput, ReadOnlyGridIgnoresClicksKeysAndWheelButStillClicks)
 {
-    grid->SetReadOnly(true);
+    grid->Core().SetReadOnly(true);
     const orr::GridCell held = grid->CurrentCell();
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(4, 4));
     key(Qt::Key_Right);
@@ -50,26 +50,26 @@ TEST_F(MonthGridInput, ReadOnlyGridIgnoresClicksKeysAndWheelButStillClicks)
                       Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(grid, &wheel);
     EXPECT_EQ(grid->CurrentCell(), held);
-    EXPECT_EQ(grid->Day(), 10);
+    EXPECT_EQ(grid->Core().Day(), 10);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(clicks, 5) << "one click and four aimed moves";
-    grid->SetDay(20);
+    grid->Core().SetDay(20);
     EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "only a new date moves a read-only selection";
 }
 
 TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
 {
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(5, 3));  // 20 February
-    EXPECT_EQ(grid->Day(), 20);
+    EXPECT_EQ(grid->Core().Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 1);
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(2, 5));  // blank after the 28th
     EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "a blank cell is never selected";
-    EXPECT_EQ(grid->Day(), 20);
+    EXPECT_EQ(grid->Core().Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 2);
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(3, 0));  // heading
-    EXPECT_EQ(grid->Day(), 20);
+    EXPECT_EQ(grid->Core().Day(), 20);
     EXPECT_EQ(clicks, 2) << "a press on the heading is no click";
 }
 
@@ -84,26 +84,26 @@ TEST_F(MonthGridInput, DragSelectsTheDayUnderTheRelease)
     EXPECT_EQ(changes, 0) << "the day changes on release";
     QTest::mouseRelease(grid, Qt::LeftButton, {}, centre_of(3, 4));
     EXPECT_FALSE(grid->IsSelecting());
-    EXPECT_EQ(grid->Day(), 25);
+    EXPECT_EQ(grid->Core().Day(), 25);
     EXPECT_EQ(changes, 1);
 }
 
 TEST_F(MonthGridInput, NavigationKeysMoveTheDayInsideTheBody)
 {
     key(Qt::Key_Right);
-    EXPECT_EQ(grid->Day(), 11);
+    EXPECT_EQ(grid->Core().Day(), 11);
     key(Qt::Key_Down);
-    EXPECT_EQ(grid->Day(), 18);
+    EXPECT_EQ(grid->Core().Day(), 18);
     key(Qt::Key_Home);
-    EXPECT_EQ(grid->Day(), 15);
+    EXPECT_EQ(grid->Core().Day(), 15);
     key(Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(grid->Day(), 1);
+    EXPECT_EQ(grid->Core().Day(), 1);
     const int clicks_before = clicks;
     key(Qt::Key_Up);  // the heading is outside the body: no move, no click
-    EXPECT_EQ(grid->Day(), 1);
+    EXPECT_EQ(grid->Core().Day(), 1);
     EXPECT_EQ(clicks, clicks_before);
     key(Qt::Key_Down, Qt::ControlModifier);  // row 6 is blank in February 2026: refused
-    EXPECT_EQ(grid->Day(), 1);
+    EXPECT_EQ(grid->Core().Day(), 1);
     EXPECT_EQ(clicks, clicks_before + 1);
     EXPECT_EQ(changes, 4);
 }
@@ -113,56 +113,56 @@ TEST_F(MonthGridInput, WheelStepsOneRow)
     QWheelEvent down(QPointF(50, 50), grid->mapToGlobal(QPointF(50, 50)), {}, {0, -120},
                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(grid, &down);
-    EXPECT_EQ(grid->Day(), 17);
+    EXPECT_EQ(grid->Core().Day(), 17);
     QWheelEvent up(QPointF(50, 50), grid->mapToGlobal(QPointF(50, 50)), {}, {0, 120},
                    Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(grid, &up);
-    EXPECT_EQ(grid->Day(), 10);
+    EXPECT_EQ(grid->Core().Day(), 10);
 }
 
 TEST_F(MonthGridInput, ChangesNotifyOnceAndEqualValuesNever)
 {
-    grid->SetYear(2026);
-    grid->SetMonth(2);
-    grid->SetDay(10);
+    grid->Core().SetYear(2026);
+    grid->Core().SetMonth(2);
+    grid->Core().SetDay(10);
     EXPECT_EQ(changes, 0);
-    grid->SetYear(2027);
+    grid->Core().SetYear(2027);
     EXPECT_EQ(changes, 1);
-    grid->SetDay(31);  // beyond February: ignored
-    grid->SetMonth(13);
+    grid->Core().SetDay(31);  // beyond February: ignored
+    grid->Core().SetMonth(13);
     EXPECT_EQ(changes, 1);
-    grid->SetStartOfWeek(1);
+    grid->Core().SetStartOfWeek(1);
     EXPECT_EQ(changes, 1) << "start of week is no date change";
-    EXPECT_EQ(grid->FirstCellOffset(), 1);  // 1 February 2027 is a Monday
+    EXPECT_EQ(grid->Core().FirstCellOffset(), 1);  // 1 February 2027 is a Monday
 }
 
 TEST_F(MonthGridInput, InvalidDateRaisesAndLeavesTheGridAlone)
 {
-    grid->SetDay(28);
-    grid->SetMonth(1);
-    grid->SetDay(31);
+    grid->Core().SetDay(28);
+    grid->Core().SetMonth(1);
+    grid->Core().SetDay(31);
     const int before = changes;
     const orr::GridCell cell = grid->CurrentCell();
-    EXPECT_THROW(grid->SetMonth(2), orr::EConvertError);
-    EXPECT_EQ(grid->Month(), 1);
+    EXPECT_THROW(grid->Core().SetMonth(2), orr::EConvertError);
+    EXPECT_EQ(grid->Core().Month(), 1);
     EXPECT_EQ(grid->CurrentCell(), cell);
     EXPECT_EQ(changes, before);
-    grid->SetDay(1);
-    grid->SetYear(9999);
-    EXPECT_THROW(grid->SetYear(10000), orr::EConvertError);
-    EXPECT_EQ(grid->Year(), 9999);
+    grid->Core().SetDay(1);
+    grid->Core().SetYear(9999);
+    EXPECT_THROW(grid->Core().SetYear(10000), orr::EConvertError);
+    EXPECT_EQ(grid->Core().Year(), 9999);
 }
 
 TEST_F(MonthGridInput, UseCurrentDateBringsTodayBackSilently)
 {
-    EXPECT_TRUE(grid->UseCurrentDate());
-    grid->SetYear(1999);
-    EXPECT_FALSE(grid->UseCurrentDate());
+    EXPECT_TRUE(grid->Core().UseCurrentDate());
+    grid->Core().SetYear(1999);
+    EXPECT_FALSE(grid->Core().UseCurrentDate());
     const int before = changes;
     grid->SetUseCurrentDate(true);
-    EXPECT_EQ(grid->Year(), 2026);
-    EXPECT_EQ(grid->Month(), 2);
-    EXPECT_EQ(grid->Day(), 10);
+    EXPECT_EQ(grid->Core().Year(), 2026);
+    EXPECT_EQ(grid->Core().Month(), 2);
+    EXPECT_EQ(grid->Core().Day(), 10);
     EXPECT_EQ(changes, before);
 }
 

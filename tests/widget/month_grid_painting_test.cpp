@@ -120,7 +120,7 @@ TEST_F(MonthGridPainting, HeldDayIsHighlightedWithAndWithoutFocus)
 
 TEST_F(MonthGridPainting, ClickAddsAFocusRectangleThatGoesWithTheFocus)
 {
-    grid->SetReadOnly(true);
+    grid->Core().SetReadOnly(true);
     grid->SetTabStop(false);
     other->setFocus();
     const QRgb plain = role(QPalette::Highlight);
@@ -227,14 +227,14 @@ TEST_F(MonthGridPainting, GridNarrowerThanItsBorderHasNoClient)
 TEST_F(MonthGridPainting, HeadingShowsLocaleWeekdaysFromTheStartOfWeek)
 {
     const QLocale saved;
-    EXPECT_EQ(grid->DayCellText(0, 0), QLocale().dayName(7, QLocale::ShortFormat));
-    grid->SetStartOfWeek(1);
-    EXPECT_EQ(grid->DayCellText(0, 0), QLocale().dayName(1, QLocale::ShortFormat));
-    EXPECT_EQ(grid->DayCellText(6, 0), QLocale().dayName(7, QLocale::ShortFormat));
+    EXPECT_EQ(QString::fromStdString(grid->Core().DayCellText(0, 0)), QLocale().dayName(7, QLocale::ShortFormat));
+    grid->Core().SetStartOfWeek(1);
+    EXPECT_EQ(QString::fromStdString(grid->Core().DayCellText(0, 0)), QLocale().dayName(1, QLocale::ShortFormat));
+    EXPECT_EQ(QString::fromStdString(grid->Core().DayCellText(6, 0)), QLocale().dayName(7, QLocale::ShortFormat));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QEvent change(QEvent::LocaleChange);
     QCoreApplication::sendEvent(grid, &change);
-    EXPECT_EQ(grid->DayCellText(0, 0), QLocale(QLocale::German).dayName(1, QLocale::ShortFormat));
+    EXPECT_EQ(QString::fromStdString(grid->Core().DayCellText(0, 0)), QLocale(QLocale::German).dayName(1, QLocale::ShortFormat));
     QLocale::setDefault(saved);
 }
 

@@ -46,9 +46,9 @@ protected:
         EXPECT_EQ(shown_year(), year);
         for (int month = 1; month <= 12; ++month) {
             const TCalendar* grid = calendar_of(*form, month);
-            EXPECT_EQ(grid->Year(), year) << month;
-            EXPECT_EQ(grid->Month(), month) << month;
-            EXPECT_EQ(grid->Day(), 1) << month;
+            EXPECT_EQ(grid->Core().Year(), year) << month;
+            EXPECT_EQ(grid->Core().Month(), month) << month;
+            EXPECT_EQ(grid->Core().Day(), 1) << month;
         }
     }
     void next() { form->Next_Year_SpeedButton->click(); }
@@ -87,7 +87,7 @@ TEST_F(YearView, ControlsSitAtTheirDesignBounds)
     EXPECT_EQ(form->Next_Year_SpeedButton->toolTip(), "Next Year");
     EXPECT_EQ(form->Current_Year_BitBtn->text(), "Current Year");
     EXPECT_EQ(calendar_of(*form, 1)->focusPolicy(), Qt::ClickFocus);
-    EXPECT_TRUE(calendar_of(*form, 1)->ReadOnly());
+    EXPECT_TRUE(calendar_of(*form, 1)->Core().ReadOnly());
 }
 
 TEST_F(YearView, PreviousThenNextComesBackWithTheMonthRedAgain)
@@ -154,13 +154,13 @@ TEST_F(YearView, LeapAndCommonCenturies)
     start();
     previous();
     EXPECT_EQ(shown_year(), 2000);
-    EXPECT_EQ(calendar_of(*form, 2)->ShownMonthDayCount(), 29);
+    EXPECT_EQ(calendar_of(*form, 2)->Core().ShownMonthDayCount(), 29);
     stand_on(1901, 6, 15);
     form->Current_Year_BitBtn->click();
     previous();
     EXPECT_EQ(shown_year(), 1900);
-    EXPECT_EQ(calendar_of(*form, 2)->ShownMonthDayCount(), 28);
-    EXPECT_EQ(calendar_of(*form, 2)->FirstCellOffset(), 5 - 8);  // 1 February 1900 was a Thursday
+    EXPECT_EQ(calendar_of(*form, 2)->Core().ShownMonthDayCount(), 28);
+    EXPECT_EQ(calendar_of(*form, 2)->Core().FirstCellOffset(), 5 - 8);  // 1 February 1900 was a Thursday
 }
 
 TEST_F(YearView, YearStaysWithinOneToNineThousandNineHundredNinetyNine)

@@ -208,14 +208,14 @@ TEST_F(Win32MonthGrid, WideLinesFillExactlyTheGapAfterEachCell)
 
 TEST_F(Win32MonthGrid, ClickOnAReadOnlyGridOnlyAddsTheFocusRectangle)
 {
-    grid->SetReadOnly(true);
+    grid->Core().SetReadOnly(true);
     grid->SetTabStop(false);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     ASSERT_EQ(Snapshot(grid->Handle()).at(59, 30), highlight);
     click(4, 4);
     EXPECT_EQ(GetFocus(), grid->Handle()) << "a press takes the focus without a tab stop";
     EXPECT_TRUE(grid->IsActiveControl());
-    EXPECT_EQ(grid->Day(), 10);
+    EXPECT_EQ(grid->Core().Day(), 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(changes, 0);
     // The dotted outline inverts every other pixel of the held day's border.
@@ -237,20 +237,20 @@ TEST_F(Win32MonthGrid, MouseKeysAndWheelChangeAnEditableGrid)
     send(WM_MOUSEMOVE, MK_LBUTTON, centre(5, 3));
     send(WM_LBUTTONUP, 0, MAKELPARAM(300, 300));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(grid->Day(), 20);
+    EXPECT_EQ(grid->Core().Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 1);
 
     EXPECT_EQ(send(WM_GETDLGCODE), DLGC_WANTARROWS);
     send(WM_KEYDOWN, VK_RIGHT);
-    EXPECT_EQ(grid->Day(), 21);
+    EXPECT_EQ(grid->Core().Day(), 21);
     send(WM_KEYDOWN, VK_HOME);
-    EXPECT_EQ(grid->Day(), 15);
+    EXPECT_EQ(grid->Core().Day(), 15);
     send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    EXPECT_EQ(grid->Day(), 22);
+    EXPECT_EQ(grid->Core().Day(), 22);
     send(WM_LBUTTONDBLCLK, MK_LBUTTON, centre(0, 1));
     EXPECT_EQ(double_clicks, 1);
-    EXPECT_EQ(grid->Day(), 22) << "a double click does nothing else";
+    EXPECT_EQ(grid->Core().Day(), 22) << "a double click does nothing else";
 }
 
 TEST_F(Win32MonthGrid, TheOwnerKeepsItsFontAndGridsShareOneClass)
