@@ -34,19 +34,6 @@ void register_class(HINSTANCE instance)
     RegisterClassA(&wc);
 }
 
-// The screen DC, for measuring text, released on every path.
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 POINT origin_of(orr::about::Parent parent)
 {
     switch (parent) {
@@ -75,7 +62,7 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
                              instance, nullptr);
     {
-        ScreenDc screen;
+        const orr::win32::WindowDc screen;
         orr::win32::Selection font(screen.get(), Font(orr::about::kWindowFont));
         TEXTMETRICA metrics{};
         GetTextMetricsA(screen.get(), &metrics);
@@ -165,7 +152,7 @@ void TAboutBox::Create(const Design& design)
 
 void TAboutBox::FitToText(Item& label)
 {
-    ScreenDc screen;
+    const orr::win32::WindowDc screen;
     orr::win32::Selection font(screen.get(), label.font);
     RECT measured{0, 0, 0, 0};
     DrawTextA(screen.get(), label.caption.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);

@@ -16,7 +16,7 @@
 #include "about/about_form.h"
 #include "about/about_texts.h"
 #include "about/win32/ok_button.h"
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 class TGIFImage;
 

@@ -9,19 +9,6 @@ namespace {
 
 constexpr COLORREF kLinkColour = orr::about::kLinkColour;
 
-// A DC's state saved for one scope (its clipping, above all) and put back after.
-class SavedDc {
-public:
-    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDc() { RestoreDC(dc_, saved_); }
-    SavedDc(const SavedDc&) = delete;
-    SavedDc& operator=(const SavedDc&) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 COLORREF text_colour(orr::about::TextColour colour)
 {
     switch (colour) {
@@ -45,7 +32,7 @@ void TAboutBox::PaintScene(HDC dc) const
 void TAboutBox::PaintGroup(HDC dc, Control group) const
 {
     const Item& box = item(group);
-    SavedDc saved(dc);
+    const orr::win32::SavedDc saved(dc);
     IntersectClipRect(dc, box.bounds.left, box.bounds.top, box.bounds.right, box.bounds.bottom);
     FillRect(dc, &box.bounds, GetSysColorBrush(COLOR_BTNFACE));
     RECT frame = box.bounds;

@@ -10,7 +10,7 @@
 #include <span>
 
 #include "about/gif_animator.h"
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 class TGIFImage : private orr::gif::FrameTimer {
 public:

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 class OkButtonFace {
 public:

@@ -9,7 +9,7 @@
 #include <wrl/client.h>
 
 #include "about/gif_decoder.h"
-#include "about/win32/com_scope.h"
+#include "core/win32/handles.h"
 
 namespace orr::gif {
 namespace {

@@ -3,7 +3,7 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
-#include "about/win32/com_scope.h"
+#include "core/win32/handles.h"
 
 namespace orr::win32 {
 

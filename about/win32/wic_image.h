@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 namespace orr::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 namespace {
 

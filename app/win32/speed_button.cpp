@@ -4,7 +4,7 @@
 
 #include "app/win32/glyph_button.h"
 #include "core/event_guard.h"
-#include "monthgrid/win32/gdi_handles.h"
+#include "core/win32/handles.h"
 
 namespace {
 

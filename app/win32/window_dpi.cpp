@@ -1,5 +1,7 @@
 #include "app/win32/window_dpi.h"
 
+#include "core/win32/handles.h"
+
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -22,8 +24,6 @@ int window_dpi(HWND window)
         if (const UINT dpi = for_window(window))
             return static_cast<int>(dpi);
     }
-    const HDC screen = GetDC(window);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(window, screen);
-    return dpi;
+    const orr::win32::WindowDc screen(window);
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }

@@ -5,9 +5,9 @@
 
 #include "core/error.h"
 #include "core/event_guard.h"
+#include "core/win32/handles.h"
 #include "monthgrid/grid_painter.h"
 #include "monthgrid/win32/gdi_canvas.h"
-#include "monthgrid/win32/gdi_handles.h"
 
 namespace {
 

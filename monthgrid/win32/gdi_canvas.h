@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include "core/win32/handles.h"
 #include "monthgrid/grid_canvas.h"
-#include "monthgrid/win32/gdi_handles.h"
 
 namespace orr::win32 {
 

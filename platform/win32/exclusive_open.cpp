@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "core/win32/handles.h"
+
 namespace orr::platform {
 
 namespace {
@@ -20,15 +22,14 @@ OpenTest open_with_open_file(const std::string& path) {
         const DWORD code = details.nErrCode != 0 ? details.nErrCode : GetLastError();
         return classify_windows_open_error(code);
     }
-    CloseHandle(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file)));
+    const win32::FileHandle opened(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(file)));
     return OpenTest::Closed;
 }
 
 OpenTest open_with_create_file(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return classify_windows_open_error(GetLastError());
-    CloseHandle(file);
+    const win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return classify_windows_open_error(GetLastError());
     return OpenTest::Closed;
 }
 

@@ -3,15 +3,16 @@
 
 #include <windows.h>
 
+#include "core/win32/handles.h"
+
 namespace orr::platform {
 
 bool file_exists(const std::string& path) {
     // The search reads '*' and '?' as wildcards and would report some other file.
     if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
     WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
+    const win32::SearchHandle search(FindFirstFileA(path.c_str(), &found));
+    if (!search) return false;
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

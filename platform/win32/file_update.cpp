@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/temporary_name.h"
-#include "platform/win32/file_handle.h"
+#include "platform/win32/file_io.h"
 
 namespace orr::platform {
 

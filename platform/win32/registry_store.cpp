@@ -3,9 +3,10 @@
 #include "platform/registry_store.h"
 
 #include <windows.h>
-#include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "core/win32/handles.h"
 
 namespace orr::platform {
 namespace {
@@ -19,11 +20,7 @@ HKEY root_handle(RootKey root)
     return HKEY_LOCAL_MACHINE;
 }
 
-struct KeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
-// Owns an open key from the moment it is opened, on every path out.
-using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+using win32::KeyHandle;
 
 class Win32Key : public RegistryKey {
 public:

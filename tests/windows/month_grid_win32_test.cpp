@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/clock.h"
+#include "core/win32/handles.h"
 #include "monthgrid/win32/calendar.h"
-#include "monthgrid/win32/gdi_handles.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "app/settings/settings_error.h"
 #include "app/settings/settings_file.h"
 #include "app/settings/settings_pass.h"
+#include "core/win32/handles.h"
 #include "file_bytes.h"
 #include "platform/executable_path.h"
 #include "platform/file_exists.h"
@@ -29,14 +30,11 @@ public:
     Holder(const std::string& path, DWORD share)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {
-        EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << GetLastError();
+        EXPECT_TRUE(handle_.valid()) << GetLastError();
     }
-    ~Holder() { CloseHandle(handle_); }
-    Holder(const Holder&) = delete;
-    Holder& operator=(const Holder&) = delete;
 
 private:
-    HANDLE handle_;
+    win32::FileHandle handle_;
 };
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
@@ -97,9 +95,9 @@ TEST_F(Win32Files, OpenStatusSeesAnotherHandle) {
 
 TEST_F(Win32Files, OpenStatusOfAReadOnlyFileIsAnError) {
     ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
-    const HANDLE probe = CreateFileA(file.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
+    const win32::FileHandle probe(
+        CreateFileA(file.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (probe.valid()) {
         GTEST_SKIP() << "read-only files open for writing here (Wine run by root)";
     }
     EXPECT_EQ(File_Open_Status(file), "ERROR");

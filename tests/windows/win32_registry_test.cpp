@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/dialogs.h"
+#include "core/win32/handles.h"
 #include "desktop/auto_run.h"
 #include "desktop/registry_access.h"
 #include "desktop/registry_error.h"
@@ -22,32 +23,31 @@ struct Stored {
     std::string bytes;
 };
 
+win32::KeyHandle open_key(const char* key_path, REGSAM access = KEY_READ)
+{
+    HKEY key = nullptr;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, access, &key);
+    return win32::KeyHandle(key);
+}
+
 // The value as the registry holds it; nothing when it is not there.
 std::optional<Stored> stored(const char* key_path, const std::string& name)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    const win32::KeyHandle key = open_key(key_path);
+    if (!key)
         return std::nullopt;
     Stored value;
     DWORD size = 0;
-    LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size);
+    LONG rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type, nullptr, &size);
     if (rc == ERROR_SUCCESS) {
         value.bytes.resize(size);
-        rc = RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
+        rc = RegQueryValueExA(key.get(), name.c_str(), nullptr, &value.type,
                               reinterpret_cast<BYTE*>(value.bytes.data()), &size);
     }
-    RegCloseKey(key);
     return rc == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
 }
 
-bool key_exists(const char* key_path)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_path, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
+bool key_exists(const char* key_path) { return open_key(key_path).valid(); }
 
 class Win32Registry : public ::testing::Test {
 protected:
@@ -55,11 +55,8 @@ protected:
     void TearDown() override
     {
         set_dialogs(nullptr);
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, name.c_str());
-            RegCloseKey(key);
-        }
+        if (const win32::KeyHandle key = open_key(kRunKey, KEY_ALL_ACCESS))
+            RegDeleteValueA(key.get(), name.c_str());
     }
 
     // A value name of this run only, so that nothing else under the Run key is touched.
@@ -115,13 +112,14 @@ TEST_F(Win32Registry, AStaleRegistrationIsRepairedOnYesAndKeptOnNo)
 
 TEST_F(Win32Registry, ADwordUnderTheNameIsTheTypeError)
 {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
-    const DWORD one = 1;
-    ASSERT_EQ(
-        RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one),
-        ERROR_SUCCESS);
-    RegCloseKey(key);
+    {
+        const win32::KeyHandle key = open_key(kRunKey, KEY_ALL_ACCESS);
+        ASSERT_TRUE(key);
+        const DWORD one = 1;
+        ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                                 sizeof one),
+                  ERROR_SUCCESS);
+    }
     try {
         auto_run.Verify_Auto_Run_Path();
         ADD_FAILURE() << "no registry error";

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/win32/handles.h"
 #include "platform/text_editor.h"
 #include "temp_folder.h"
 
@@ -15,21 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle()
-    {
-        if (handle_ && handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+using win32::KernelHandle;
 
 // Processes started from here on join this job, so that even one that ends at once
 // (Notepad without a display) is counted.
@@ -64,7 +51,7 @@ public:
     }
 
 private:
-    Handle job_;
+    KernelHandle job_;
 };
 
 TEST(Win32TextEditor, NotepadIsFoundInTheWindowsDirectory)
@@ -98,7 +85,7 @@ TEST(Win32TextEditor, StartsNotepadOnceWithoutWaiting)
         std::this_thread::sleep_for(50ms);
     EXPECT_EQ(processes.started(), before + 1) << "WinExec started no process";
     for (DWORD id : processes.running()) {
-        Handle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+        KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
         TerminateProcess(process.get(), 0);
         WaitForSingleObject(process.get(), 5000);
     }

@@ -1,0 +1,195 @@
+// Owners for every handle the Win32 shell holds: GDI objects and device contexts,
+// selections and paint scopes, kernel, search and registry handles, and COM for one
+// use. Each is released by its owner on every path, errors included.
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+#include <utility>
+
+namespace orr::win32 {
+
+// A handle with one owner; Traits name its empty value and how it is released.
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { close(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::empty())) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept
+    {
+        if (this != &other) {
+            close();
+            handle_ = std::exchange(other.handle_, Traits::empty());
+        }
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Handle get() const { return handle_; }
+    bool valid() const { return handle_ != Traits::empty(); }
+    explicit operator bool() const { return valid(); }
+    // True when the handle was released without error (or none was held).
+    bool close()
+    {
+        if (!valid())
+            return true;
+        const bool released = Traits::release(handle_);
+        handle_ = Traits::empty();
+        return released;
+    }
+
+private:
+    Handle handle_ = Traits::empty();
+};
+
+template <typename H>
+struct GdiObjectTraits {
+    using Handle = H;
+    static Handle empty() { return nullptr; }
+    static bool release(Handle handle) { return DeleteObject(handle) != 0; }
+};
+// A pen, brush, bitmap or font this code created.
+template <typename H>
+using GdiObject = UniqueHandle<GdiObjectTraits<H>>;
+
+struct FileTraits {
+    using Handle = HANDLE;
+    static Handle empty() { return INVALID_HANDLE_VALUE; }
+    static bool release(Handle handle) { return CloseHandle(handle) != 0; }
+};
+// What CreateFileA opened; INVALID_HANDLE_VALUE when it failed.
+using FileHandle = UniqueHandle<FileTraits>;
+
+struct KernelTraits {
+    using Handle = HANDLE;
+    static Handle empty() { return nullptr; }
+    static bool release(Handle handle) { return CloseHandle(handle) != 0; }
+};
+// A process, job or other kernel object; nullptr when opening it failed.
+using KernelHandle = UniqueHandle<KernelTraits>;
+
+struct SearchTraits {
+    using Handle = HANDLE;
+    static Handle empty() { return INVALID_HANDLE_VALUE; }
+    static bool release(Handle handle) { return FindClose(handle) != 0; }
+};
+// A directory search of FindFirstFileA.
+using SearchHandle = UniqueHandle<SearchTraits>;
+
+struct KeyTraits {
+    using Handle = HKEY;
+    static Handle empty() { return nullptr; }
+    static bool release(Handle handle) { return RegCloseKey(handle) == ERROR_SUCCESS; }
+};
+// An open registry key.
+using KeyHandle = UniqueHandle<KeyTraits>;
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle empty() { return nullptr; }
+    static bool release(Handle handle) { return DeleteDC(handle) != 0; }
+};
+
+// A memory DC compatible with another (nullptr: with the screen).
+class MemoryDc {
+public:
+    explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+    HDC get() const { return dc_.get(); }
+
+private:
+    UniqueHandle<MemoryDcTraits> dc_;
+};
+
+// A window's DC (nullptr: the screen's) for one scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a DC for one scope; the one it replaced comes back.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    ~Selection()
+    {
+        if (previous_)
+            SelectObject(dc_, previous_);
+    }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A DC's state (its clipping, above all) saved for one scope and put back after.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc()
+    {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+// BeginPaint .. EndPaint around one WM_PAINT.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+    HDC dc() const { return dc_; }
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// COM for the length of one use (the Windows Imaging Component's); a thread that has
+// set COM up otherwise keeps its own.
+class ComScope {
+public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope()
+    {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+} // namespace orr::win32
