@@ -14,25 +14,11 @@ using orr::about::Kind;
 
 namespace {
 
-constexpr const char* kClassName = "TAboutBox";
+constexpr orr::win32::WindowClass kClass{"TAboutBox", "About", 0, COLOR_BTNFACE};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Command identifiers of the buttons other than OK: this base plus the control's index.
 constexpr int kFirstButtonId = 1000;
-
-void register_class(HINSTANCE instance)
-{
-    WNDCLASSA existing{};
-    if (GetClassInfoA(instance, kClassName, &existing))
-        return;
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA; // replaced once the window knows its object
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-}
 
 POINT origin_of(orr::about::Parent parent)
 {
@@ -49,18 +35,14 @@ POINT origin_of(orr::about::Parent parent)
 
 TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView&>(*this)), owner_(owner)
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    register_class(instance);
     RECT outer{0, 0, orr::about::kClientWidth, orr::about::kClientHeight};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-    handle_ = CreateWindowExA(kExStyle, kClassName, "", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              outer.right - outer.left, outer.bottom - outer.top, owner, nullptr, instance,
-                              nullptr);
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TAboutBox::WindowProc));
+    // Placed on the screen only when it is shown.
+    OffsetRect(&outer, -outer.left, -outer.top);
+    Create(kClass, {.ex_style = kExStyle, .style = kStyle, .bounds = outer, .parent = owner});
     hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr,
-                             instance, nullptr);
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
     {
         const orr::win32::WindowDc screen;
         orr::win32::Selection font(screen.get(), Font(orr::about::kWindowFont));
@@ -69,20 +51,12 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
         frame_top_ = metrics.tmHeight / 2;
     }
     for (const Design& design : orr::about::kDesign)
-        Create(design);
+        AddControl(design);
     orr::guarded([this] { FormCreate(); });
 }
 
-TAboutBox::~TAboutBox()
-{
-    logo_.reset();
-    if (IsWindow(handle_)) {
-        KillTimer(handle_, kQuoteTimer);
-        KillTimer(handle_, kFreeResourcesTimer);
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
-        DestroyWindow(handle_);
-    }
-}
+// The window and its timers go before the fonts and pictures it draws with.
+TAboutBox::~TAboutBox() { Destroy(); }
 
 HFONT TAboutBox::Font(const orr::about::Font& wanted)
 {
@@ -98,7 +72,7 @@ HFONT TAboutBox::Font(const orr::about::Font& wanted)
     return found->second.get();
 }
 
-void TAboutBox::Create(const Design& design)
+void TAboutBox::AddControl(const Design& design)
 {
     Item& it = item(design.id);
     it.design = &design;
@@ -112,9 +86,9 @@ void TAboutBox::Create(const Design& design)
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     auto child = [&](const char* kind, DWORD style, int id) {
         const HWND made = CreateWindowExA(0, kind, design.caption, WS_CHILD | WS_VISIBLE | style,
-                                          it.bounds.left, it.bounds.top, design.width, design.height, handle_,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                          nullptr);
+                                          it.bounds.left, it.bounds.top, design.width, design.height,
+                                          Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                          instance, nullptr);
         SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(it.font), FALSE);
         return made;
     };
@@ -127,7 +101,7 @@ void TAboutBox::Create(const Design& design)
         it.window = child("BUTTON", BS_OWNERDRAW | WS_TABSTOP, IDOK);
         break;
     case Kind::GifImage:
-        logo_ = std::make_unique<TGIFImage>(handle_, it.bounds);
+        logo_ = std::make_unique<TGIFImage>(Handle(), it.bounds);
         logo_->LoadFromData(orr::win32::resource_bytes(IDR_ABOUT_LOGO));
         logo_->SetStretch(true);
         logo_->SetOpaque(false);
@@ -165,7 +139,7 @@ void TAboutBox::UpdateHint(Control control)
     const Item& it = item(control);
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
-    tool.hwnd = handle_;
+    tool.hwnd = Handle();
     tool.uFlags = TTF_SUBCLASS | (it.window ? TTF_IDISHWND : 0);
     tool.uId = it.window ? reinterpret_cast<UINT_PTR>(it.window) : static_cast<UINT_PTR>(control) + 1;
     SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -178,7 +152,7 @@ void TAboutBox::UpdateHint(Control control)
 
 void TAboutBox::SetTexts(const orr::AboutTexts& texts)
 {
-    SetWindowTextA(handle_, texts.caption.c_str());
+    SetWindowTextA(Handle(), texts.caption.c_str());
     SetCaption(Control::ProductName, texts.product_name);
     SetCaption(Control::Author_and_Date, texts.author_and_date);
     SetCaption(Control::Developed_using, texts.developed_using);
@@ -193,31 +167,31 @@ void TAboutBox::SetTexts(const orr::AboutTexts& texts)
 void TAboutBox::CentreOnScreen()
 {
     RECT outer;
-    GetWindowRect(handle_, &outer);
+    GetWindowRect(Handle(), &outer);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(owner_ ? owner_ : handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    GetMonitorInfoA(MonitorFromWindow(owner_ ? owner_ : Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& screen = monitor.rcMonitor;
     const orr::about::Point corner = orr::about::centred(screen.left, screen.top, screen.right - screen.left,
                                                          screen.bottom - screen.top, outer.right - outer.left,
                                                          outer.bottom - outer.top);
-    SetWindowPos(handle_, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TAboutBox::ShowModal()
 {
-    if (IsWindowVisible(handle_))
+    if (IsWindowVisible(Handle()))
         return;
     CentreOnScreen();
     closed_ = false;
     EnableWindow(owner_, FALSE);
-    ShowWindow(handle_, SW_SHOW);
+    ShowWindow(Handle(), SW_SHOW);
     SetFocus(item(Control::OKButton).window);
     orr::guarded([this] { FormActivate(); });
     RunModalLoop();
     // The owner comes back before the box hides, so the focus returns to it.
     EnableWindow(owner_, TRUE);
-    ShowWindow(handle_, SW_HIDE);
+    ShowWindow(Handle(), SW_HIDE);
     SetActiveWindow(owner_);
 }
 
@@ -234,30 +208,24 @@ void TAboutBox::RunModalLoop()
         }
         // Key preview: the window's key handler sees each key before the focused control.
         if (key_preview_ && message.message == WM_KEYDOWN &&
-            (message.hwnd == handle_ || IsChild(handle_, message.hwnd))) {
+            (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
             bool handled = false;
             orr::guarded([&] { handled = FormKeyDown(static_cast<int>(message.wParam)); });
             if (handled)
                 continue;
         }
-        if (!IsDialogMessageA(handle_, &message)) {
+        if (!IsDialogMessageA(Handle(), &message)) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
     }
 }
 
-LRESULT CALLBACK TAboutBox::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    auto* self = reinterpret_cast<TAboutBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return self ? self->Handle(message, wparam, lparam) : DefWindowProcA(window, message, wparam, lparam);
-}
-
 bool TAboutBox::Command(int id)
 {
     // Enter (the default IDOK), Escape (IDCANCEL) and the OK button all close.
     if (id == IDOK || id == IDCANCEL) {
-        orr::guarded([this] { OKButtonClick(); });
+        OKButtonClick();
         return true;
     }
     const int index = id - kFirstButtonId;
@@ -265,11 +233,11 @@ bool TAboutBox::Command(int id)
         return false;
     const ClickHandler handler = OnClick(static_cast<Control>(index));
     if (handler)
-        orr::guarded([this, handler] { (this->*handler)(); });
+        (this->*handler)();
     return handler != nullptr;
 }
 
-LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
+LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -279,14 +247,14 @@ LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_TIMER:
         if (wparam == kQuoteTimer)
-            orr::guarded([this] { Quote_Change_TimerTimer(); });
+            Quote_Change_TimerTimer();
         else if (wparam == kFreeResourcesTimer)
-            orr::guarded([this] { Free_Resources_TimerTimer(); });
+            Free_Resources_TimerTimer();
         return 0;
-    case WM_CLOSE: orr::guarded([this] { OKButtonClick(); }); return 0;
+    case WM_CLOSE: OKButtonClick(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        orr::win32::PaintScope paint(handle_);
+        orr::win32::PaintScope paint(Handle());
         orr::win32::MemoryDc memory(paint.dc());
         orr::win32::GdiObject<HBITMAP> buffer(
             CreateCompatibleBitmap(paint.dc(), orr::about::kClientWidth, orr::about::kClientHeight));
@@ -305,10 +273,10 @@ LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         return TRUE;
     }
     case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wparam) == handle_ && LOWORD(lparam) == HTCLIENT) {
+        if (reinterpret_cast<HWND>(wparam) == Handle() && LOWORD(lparam) == HTCLIENT) {
             POINT at;
             GetCursorPos(&at);
-            ScreenToClient(handle_, &at);
+            ScreenToClient(Handle(), &at);
             const Item* hit = GraphicAt(at);
             if (hit && hit->hand) {
                 SetCursor(LoadCursorA(nullptr, IDC_HAND));
@@ -318,7 +286,7 @@ LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         break;
     case WM_LBUTTONDOWN:
         pressed_ = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
-        SetCapture(handle_);
+        SetCapture(Handle());
         return 0;
     case WM_LBUTTONUP: {
         const Item* pressed = pressed_;
@@ -328,10 +296,10 @@ LRESULT TAboutBox::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         const Item* hit = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
         if (hit && hit == pressed) {
             if (const ClickHandler handler = OnClick(hit->design->id))
-                orr::guarded([this, handler] { (this->*handler)(); });
+                (this->*handler)();
         }
         return 0;
     }
     }
-    return DefWindowProcA(handle_, message, wparam, lparam);
+    return Window::HandleMessage(message, wparam, lparam);
 }

@@ -17,18 +17,16 @@
 #include "about/about_texts.h"
 #include "about/win32/ok_button.h"
 #include "core/win32/handles.h"
+#include "core/win32/window.h"
 
 class TGIFImage;
 
-class TAboutBox : public orr::AboutFormView, public orr::AboutForm {
+class TAboutBox : public orr::win32::Window, public orr::AboutFormView, public orr::AboutForm {
 public:
     // Owned by the main window, so that it always lies above it.
     explicit TAboutBox(HWND owner);
     ~TAboutBox() override;
-    TAboutBox(const TAboutBox&) = delete;
-    TAboutBox& operator=(const TAboutBox&) = delete;
 
-    HWND Handle() const { return handle_; }
     void SetTexts(const orr::AboutTexts& texts);
     // Shows the window and returns when it is closed; the owner is disabled meanwhile.
     void ShowModal();
@@ -47,6 +45,9 @@ public:
     void SetKeyPreview(bool on) override { key_preview_ = on; }
     void HandToShell(const std::string& target) override;
     void CloseWindow() override { closed_ = true; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
     // A control of the design: a child window, or a graphic control the window draws.
@@ -67,11 +68,9 @@ private:
 
     Item& item(orr::about::Control control) { return items_[static_cast<std::size_t>(control)]; }
     const Item& item(orr::about::Control control) const { return items_[static_cast<std::size_t>(control)]; }
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     bool Command(int id);
 
-    void Create(const orr::about::Design& design);
+    void AddControl(const orr::about::Design& design);
     HFONT Font(const orr::about::Font& wanted);
     void FitToText(Item& label);
     void UpdateHint(orr::about::Control control);
@@ -85,7 +84,6 @@ private:
     const Item* GraphicAt(POINT point) const;
 
     HWND owner_;
-    HWND handle_ = nullptr;
     HWND hints_ = nullptr;
     std::array<Item, orr::about::kControlCount> items_;
     // GroupBox1's graphic controls, back to front; SendToBack reorders them.

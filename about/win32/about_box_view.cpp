@@ -16,9 +16,9 @@ void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
     running = enabled;
     const UINT_PTR id = quote ? kQuoteTimer : kFreeResourcesTimer;
     if (enabled)
-        SetTimer(handle_, id, quote ? kQuoteChangeIntervalMs : kFreeResourcesIntervalMs, nullptr);
+        SetTimer(Handle(), id, quote ? kQuoteChangeIntervalMs : kFreeResourcesIntervalMs, nullptr);
     else
-        KillTimer(handle_, id);
+        KillTimer(Handle(), id);
 }
 
 void TAboutBox::SetLogoAnimate(bool on) { logo_->SetAnimate(on); }
@@ -28,7 +28,7 @@ std::string TAboutBox::Caption(Control control) const { return item(control).cap
 void TAboutBox::SetCaption(Control control, const std::string& caption)
 {
     Item& it = item(control);
-    InvalidateRect(handle_, &it.bounds, FALSE);
+    InvalidateRect(Handle(), &it.bounds, FALSE);
     it.caption = caption;
     if (it.window) {
         SetWindowTextA(it.window, caption.c_str());
@@ -38,7 +38,7 @@ void TAboutBox::SetCaption(Control control, const std::string& caption)
         FitToText(it);
         UpdateHint(control);
     }
-    InvalidateRect(handle_, &it.bounds, FALSE);
+    InvalidateRect(Handle(), &it.bounds, FALSE);
 }
 
 void TAboutBox::SetHint(Control control, const std::string& hint)
@@ -53,7 +53,7 @@ void TAboutBox::SetVisible(Control control, bool visible)
     it.visible = visible;
     if (it.window)
         ShowWindow(it.window, visible ? SW_SHOWNA : SW_HIDE);
-    InvalidateRect(handle_, &it.bounds, FALSE);
+    InvalidateRect(Handle(), &it.bounds, FALSE);
     UpdateHint(control);
 }
 
@@ -66,12 +66,12 @@ int TAboutBox::Top(Control control) const
 void TAboutBox::SetTop(Control control, int top)
 {
     Item& it = item(control);
-    InvalidateRect(handle_, &it.bounds, FALSE);
+    InvalidateRect(Handle(), &it.bounds, FALSE);
     OffsetRect(&it.bounds, 0, top - Top(control));
     if (it.window)
         SetWindowPos(it.window, nullptr, it.bounds.left, it.bounds.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(handle_, &it.bounds, FALSE);
+    InvalidateRect(Handle(), &it.bounds, FALSE);
     UpdateHint(control);
 }
 
@@ -86,7 +86,7 @@ void TAboutBox::SendToBack(Control control)
 {
     std::erase(order_, control);
     order_.insert(order_.begin(), control);
-    InvalidateRect(handle_, &item(control).bounds, FALSE);
+    InvalidateRect(Handle(), &item(control).bounds, FALSE);
 }
 
 void TAboutBox::HandToShell(const std::string& target) { orr::platform::shell_open(target, owner_); }

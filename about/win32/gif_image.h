@@ -11,16 +11,14 @@
 
 #include "about/gif_animator.h"
 #include "core/win32/handles.h"
+#include "core/win32/window.h"
 
-class TGIFImage : private orr::gif::FrameTimer {
+class TGIFImage : public orr::win32::Window, private orr::gif::FrameTimer {
 public:
     TGIFImage(HWND parent, const RECT& bounds,
               const orr::gif::TickClock& clock = orr::gif::steady_tick_clock());
     ~TGIFImage() override;
-    TGIFImage(const TGIFImage&) = delete;
-    TGIFImage& operator=(const TGIFImage&) = delete;
 
-    HWND Handle() const { return handle_; }
     // Data that is no GIF, or is damaged before its first frame, leaves it empty.
     void LoadFromData(std::span<const std::uint8_t> data);
 
@@ -40,9 +38,10 @@ public:
     // Runs when the control is clicked.
     std::function<void()> OnClick;
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     void Paint(HDC target);
     void CopyCanvas();
 
@@ -51,7 +50,6 @@ private:
     void FrameChanged() override;
 
     HWND parent_;
-    HWND handle_ = nullptr;
     orr::gif::Animator animator_;
     // The canvas as a premultiplied DIB, for AlphaBlend.
     orr::win32::GdiObject<HBITMAP> frame_;

@@ -5,25 +5,22 @@
 #include <windows.h>
 
 #include "app/glyph_pixels.h"
+#include "core/win32/window.h"
 
-class TSpeedButton {
+class TSpeedButton : public orr::win32::Window {
 public:
     TSpeedButton(HWND parent, int control_id, orr::Glyph glyph);
-    ~TSpeedButton();
-    TSpeedButton(const TSpeedButton&) = delete;
-    TSpeedButton& operator=(const TSpeedButton&) = delete;
 
-    HWND Handle() const { return handle_; }
     // Each glyph pixel is drawn as a square this wide: the owner's screen density decides.
     void SetGlyphFactor(int factor) { glyph_factor_ = factor; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     void Paint();
     void SetPressed(bool pressed);
 
-    HWND handle_ = nullptr;
     orr::Glyph glyph_;
     int glyph_factor_ = 1;
     bool tracking_ = false; // the left button went down here and is still held

@@ -3,15 +3,13 @@
 #include <optional>
 #include <windowsx.h>
 
-#include "core/error.h"
-#include "core/event_guard.h"
 #include "core/win32/handles.h"
 #include "monthgrid/grid_painter.h"
 #include "monthgrid/win32/gdi_canvas.h"
 
 namespace {
 
-constexpr const char* kClassName = "OrrindaleGrid";
+constexpr orr::win32::WindowClass kClass{"OrrindaleGrid", "month grid", CS_DBLCLKS};
 
 std::optional<orr::GridKey> grid_key(WPARAM key)
 {
@@ -57,8 +55,6 @@ TCustomGrid::TCustomGrid(HWND parent, int control_id)
 TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridBase> core)
     : core_(std::move(core))
 {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterWindowClass(instance);
     core_->OnClick = [this] {
         if (OnClick)
             OnClick(this);
@@ -72,60 +68,22 @@ TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridB
     // The border is fixed now: the sunken 3-D client edge, or a flat line without 3-D look.
     const bool sunken = core_->Ctl3D();
     const orr::Size size = core_->DefaultSize();
-    const HWND created = CreateWindowExA(
-        sunken ? WS_EX_CLIENTEDGE : 0, kClassName, "",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | (sunken ? 0 : WS_BORDER), 0, 0, size.width, size.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), instance, this);
-    if (!created)
-        throw orr::Error("Unable to create the month grid window");
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (sunken ? 0 : WS_BORDER);
+    Create(kClass, {.ex_style = sunken ? DWORD{WS_EX_CLIENTEDGE} : 0,
+                    .style = style,
+                    .bounds = {0, 0, size.width, size.height},
+                    .parent = parent,
+                    .control_id = control_id});
     // Cells fit the client from the first paint on, whether or not WM_SIZE came yet.
     RECT client{};
-    GetClientRect(handle_, &client);
+    GetClientRect(Handle(), &client);
     core_->Resize(static_cast<std::uint16_t>(client.right), static_cast<std::uint16_t>(client.bottom));
 }
 
 TCustomGrid::~TCustomGrid()
 {
-    if (handle_)
-        DestroyWindow(handle_);
+    Destroy();
     core_->Attach(nullptr);
-}
-
-void TCustomGrid::RegisterWindowClass(HINSTANCE instance)
-{
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, kClassName, &existing))
-        return;
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = &TCustomGrid::WindowProc;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    window_class.lpszClassName = kClassName;
-    if (!RegisterClassExA(&window_class))
-        throw orr::Error("Unable to register the month grid window class");
-}
-
-LRESULT CALLBACK TCustomGrid::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_NCCREATE) {
-        auto* grid = static_cast<TCustomGrid*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-        grid->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(grid));
-    }
-    auto* grid = reinterpret_cast<TCustomGrid*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!grid)
-        return DefWindowProcA(window, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        grid->handle_ = nullptr;
-        return DefWindowProcA(window, message, wparam, lparam);
-    }
-    LRESULT result = 0;
-    orr::guarded([&] { result = grid->HandleMessage(message, wparam, lparam); });
-    return result;
 }
 
 LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
@@ -134,7 +92,7 @@ LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_PAINT: Paint(); return 0;
     case WM_PRINTCLIENT: {
         RECT client{};
-        GetClientRect(handle_, &client);
+        GetClientRect(Handle(), &client);
         PaintInto(reinterpret_cast<HDC>(wparam), client);
         return 0;
     }
@@ -143,7 +101,7 @@ LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_SETFONT:
         font_ = reinterpret_cast<HFONT>(wparam);
         if (LOWORD(lparam))
-            InvalidateRect(handle_, nullptr, FALSE);
+            InvalidateRect(Handle(), nullptr, FALSE);
         return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     case WM_LBUTTONDOWN: MouseDown(lparam, false); return 0;
@@ -152,7 +110,7 @@ LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_LBUTTONUP: MouseUp(lparam); return 0;
     case WM_CAPTURECHANGED:
         // Another window took the mouse before the release could come.
-        if (reinterpret_cast<HWND>(lparam) != handle_)
+        if (reinterpret_cast<HWND>(lparam) != Handle())
             core_->CancelGesture();
         return 0;
     case WM_KEYDOWN:
@@ -168,19 +126,19 @@ LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_KILLFOCUS: LoseFocus(reinterpret_cast<HWND>(wparam)); return 0;
     default: break;
     }
-    return DefWindowProcA(handle_, message, wparam, lparam);
+    return Window::HandleMessage(message, wparam, lparam);
 }
 
 void TCustomGrid::Paint()
 {
-    const orr::win32::PaintScope paint(handle_);
+    const orr::win32::PaintScope paint(Handle());
     PaintInto(paint.dc(), paint.area());
 }
 
 void TCustomGrid::PaintInto(HDC target, const RECT& area)
 {
     RECT client{};
-    GetClientRect(handle_, &client);
+    GetClientRect(Handle(), &client);
     if (IsRectEmpty(&area) || IsRectEmpty(&client))
         return;
     // Drawn off screen and copied once, so that nothing flickers.
@@ -210,12 +168,12 @@ void TCustomGrid::MouseDown(LPARAM lparam, bool double_click)
     core_->MouseDown(client_point(lparam), double_click);
     // Held outside the window, the button's release still comes here.
     if (core_->IsSelecting())
-        SetCapture(handle_);
+        SetCapture(Handle());
 }
 
 void TCustomGrid::MouseUp(LPARAM lparam)
 {
-    const CaptureRelease release(handle_);
+    const CaptureRelease release(Handle());
     core_->MouseUp(client_point(lparam));
 }
 
@@ -229,7 +187,7 @@ bool TCustomGrid::KeyDown(WPARAM key)
 
 bool TCustomGrid::InOwnWindow(HWND other) const
 {
-    return other && GetAncestor(other, GA_ROOT) == GetAncestor(handle_, GA_ROOT);
+    return other && GetAncestor(other, GA_ROOT) == GetAncestor(Handle(), GA_ROOT);
 }
 
 void TCustomGrid::LoseFocus(HWND next)
@@ -241,41 +199,41 @@ void TCustomGrid::LoseFocus(HWND next)
     core_->FocusChanged();
 }
 
-bool TCustomGrid::TabStop() const { return (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_TABSTOP) != 0; }
+bool TCustomGrid::TabStop() const { return (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_TABSTOP) != 0; }
 
 void TCustomGrid::SetTabStop(bool stop)
 {
     // Without a tab stop the grid still takes the focus when clicked.
-    const LONG_PTR style = GetWindowLongPtrA(handle_, GWL_STYLE);
-    SetWindowLongPtrA(handle_, GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    SetWindowLongPtrA(Handle(), GWL_STYLE, stop ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
 }
 
 void TCustomGrid::invalidate(const orr::Rect& r)
 {
-    if (!handle_)
+    if (!Handle())
         return;
     const RECT rect{r.left, r.top, r.right, r.bottom};
-    InvalidateRect(handle_, &rect, FALSE);
+    InvalidateRect(Handle(), &rect, FALSE);
 }
 
 void TCustomGrid::invalidate_all()
 {
-    if (handle_)
-        InvalidateRect(handle_, nullptr, FALSE);
+    if (Handle())
+        InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TCustomGrid::take_focus()
 {
-    if (handle_ && IsWindowEnabled(handle_))
-        SetFocus(handle_);
+    if (Handle() && IsWindowEnabled(Handle()))
+        SetFocus(Handle());
 }
 
 bool TCustomGrid::is_active_control() const
 {
-    if (!handle_)
+    if (!Handle())
         return false;
     const HWND focus = GetFocus();
-    if (focus == handle_)
+    if (focus == Handle())
         return true;
     if (InOwnWindow(focus))
         return false;

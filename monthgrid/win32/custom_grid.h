@@ -6,20 +6,17 @@
 #include <functional>
 #include <memory>
 
+#include "core/win32/window.h"
 #include "monthgrid/grid_base.h"
 
-class TCustomGrid : private orr::GridHost {
+class TCustomGrid : public orr::win32::Window, private orr::GridHost {
 public:
     using Notify = std::function<void(TCustomGrid*)>;
 
     // A visible child window of the grid base's default size, with a sunken client
     // edge. The owner sets its bounds (SetWindowPos, MoveWindow) and its font (WM_SETFONT).
     TCustomGrid(HWND parent, int control_id);
-    virtual ~TCustomGrid();
-    TCustomGrid(const TCustomGrid&) = delete;
-    TCustomGrid& operator=(const TCustomGrid&) = delete;
-
-    HWND Handle() const { return handle_; }
+    ~TCustomGrid() override;
 
     // The shared grid behind the window, where every rule lives.
     orr::GridBase& Grid() { return *core_; }
@@ -40,12 +37,9 @@ protected:
     TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridBase> core);
 
     // One case per message the grid answers; a derived grid adds its own first.
-    virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static void RegisterWindowClass(HINSTANCE instance);
-
     void Paint();
     void PaintInto(HDC target, const RECT& area);
     void DrawGrid(HDC dc, const RECT& area);
@@ -61,7 +55,6 @@ private:
     bool is_active_control() const override;
 
     std::unique_ptr<orr::GridBase> core_;
-    HWND handle_ = nullptr;
     HFONT font_ = nullptr; // handed over by the owner, who deletes it
     // The grid stays its window's active control while the focus is outside that window.
     bool active_control_ = false;
