@@ -45,7 +45,8 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
                              GetModuleHandleA(nullptr), nullptr);
     {
         const orr::win32::WindowDc screen;
-        orr::win32::Selection font(screen.get(), Font(orr::about::kWindowFont));
+        const orr::win32::SharedFont window_font = Font(orr::about::kWindowFont);
+        orr::win32::Selection font(screen.get(), window_font.get());
         TEXTMETRICA metrics{};
         GetTextMetricsA(screen.get(), &metrics);
         frame_top_ = metrics.tmHeight / 2;
@@ -58,18 +59,11 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
 // The window and its timers go before the fonts and pictures it draws with.
 TAboutBox::~TAboutBox() { Destroy(); }
 
-HFONT TAboutBox::Font(const orr::about::Font& wanted)
+orr::win32::SharedFont TAboutBox::Font(const orr::about::Font& wanted)
 {
-    const FontKey key{wanted.face, wanted.pixel_height, wanted.bold, wanted.underline, wanted.serif};
-    auto found = fonts_.find(key);
-    if (found == fonts_.end()) {
-        const HFONT font = CreateFontA(-wanted.pixel_height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                       wanted.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       VARIABLE_PITCH | (wanted.serif ? FF_ROMAN : FF_SWISS), wanted.face);
-        found = fonts_.emplace(key, orr::win32::GdiObject<HFONT>(font)).first;
-    }
-    return found->second.get();
+    // Where a face is missing, the design's family of faces stands in.
+    return fonts_.Get({wanted.face, -wanted.pixel_height, wanted.bold, wanted.underline, DEFAULT_CHARSET,
+                       static_cast<BYTE>(VARIABLE_PITCH | (wanted.serif ? FF_ROMAN : FF_SWISS))});
 }
 
 void TAboutBox::AddControl(const Design& design)
@@ -89,7 +83,7 @@ void TAboutBox::AddControl(const Design& design)
                                           it.bounds.left, it.bounds.top, design.width, design.height,
                                           Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                           instance, nullptr);
-        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(it.font), FALSE);
+        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(it.font.get()), FALSE);
         return made;
     };
     switch (design.kind) {
@@ -127,7 +121,7 @@ void TAboutBox::AddControl(const Design& design)
 void TAboutBox::FitToText(Item& label)
 {
     const orr::win32::WindowDc screen;
-    orr::win32::Selection font(screen.get(), label.font);
+    orr::win32::Selection font(screen.get(), label.font.get());
     RECT measured{0, 0, 0, 0};
     DrawTextA(screen.get(), label.caption.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
     label.bounds.right = label.bounds.left + measured.right;

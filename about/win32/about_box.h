@@ -7,15 +7,14 @@
 
 #include <windows.h>
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "about/about_form.h"
 #include "about/about_texts.h"
 #include "about/win32/ok_button.h"
+#include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
 #include "core/win32/window.h"
 
@@ -60,9 +59,8 @@ private:
         bool visible = true;
         bool hand = false;
         HWND window = nullptr;
-        HFONT font = nullptr;
+        orr::win32::SharedFont font;
     };
-    using FontKey = std::tuple<std::string, int, bool, bool, bool>;
     static constexpr UINT_PTR kQuoteTimer = 1;
     static constexpr UINT_PTR kFreeResourcesTimer = 2;
 
@@ -71,7 +69,7 @@ private:
     bool Command(int id);
 
     void AddControl(const orr::about::Design& design);
-    HFONT Font(const orr::about::Font& wanted);
+    orr::win32::SharedFont Font(const orr::about::Font& wanted);
     void FitToText(Item& label);
     void UpdateHint(orr::about::Control control);
     void CentreOnScreen();
@@ -88,7 +86,7 @@ private:
     std::array<Item, orr::about::kControlCount> items_;
     // GroupBox1's graphic controls, back to front; SendToBack reorders them.
     std::vector<orr::about::Control> order_;
-    std::map<FontKey, orr::win32::GdiObject<HFONT>> fonts_;
+    orr::win32::FontCache fonts_;
     std::unique_ptr<TGIFImage> logo_;
     orr::win32::GdiObject<HBITMAP> banner_;
     orr::win32::GdiObject<HBITMAP> badge_;

@@ -60,7 +60,7 @@ void TAboutBox::PaintItem(HDC dc, const Item& it) const
     case Kind::LinkLabel: {
         if (!(design.style & orr::about::kTransparent))
             FillRect(dc, &bounds, GetSysColorBrush(COLOR_BTNFACE));
-        orr::win32::Selection font(dc, it.font);
+        orr::win32::Selection font(dc, it.font.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, text_colour(design.colour));
         const UINT format = DT_NOPREFIX | ((design.style & orr::about::kWordWrap) ? DT_WORDBREAK : 0) |

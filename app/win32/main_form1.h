@@ -12,7 +12,11 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "app/win32/font_cache.h"
+#include "core/win32/font_cache.h"
+
+using orr::win32::FontCache;
+using orr::win32::FontChoice;
+using orr::win32::SharedFont;
 
 class TAboutBox;
 class TCalendar;
