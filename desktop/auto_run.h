@@ -10,7 +10,7 @@
 
 namespace orr {
 
-inline constexpr const char* kRunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+using platform::kRunKeyPath;
 inline constexpr platform::RootKey kRunKeyRoot = platform::RootKey::LocalMachine;
 
 // The running executable, taken afresh at each use.

@@ -24,6 +24,10 @@ inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 
+// The machine-wide key of the programs started at login, as a path from the root; a
+// store is handed it without the leading backslash.
+inline constexpr const char* kRunKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 struct ValueInfo {
     std::uint32_t type = kRegNone;
     std::uint32_t size = 0; // bytes, a string's terminating NUL included

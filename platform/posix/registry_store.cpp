@@ -16,7 +16,6 @@
 namespace orr::platform {
 namespace {
 
-constexpr std::string_view kRunKeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kAutostartFolder = "/autostart";
 constexpr const char* kEntrySuffix = ".desktop";
 // The base directory rules ask for this mode on folders they create.
@@ -133,7 +132,7 @@ class AutostartRegistry : public RegistryStore {
 public:
     std::unique_ptr<RegistryKey> open(RootKey, const std::string& path) override
     {
-        if (!same_key_path(path, kRunKeyPath))
+        if (!same_key_path(path, std::string_view(kRunKeyPath).substr(1)))
             return nullptr;
         const std::string config = config_home();
         if (config.empty())
