@@ -26,6 +26,10 @@ public:
     // Not ready() when the file cannot be had: held beyond the wait, not a regular
     // file, read-only, unreadable, or larger than max_bytes.
     FileUpdate(const std::string& path, std::size_t max_bytes, std::chrono::milliseconds lock_wait);
+    struct State;
+    // The same over another system's calls (platform/file_update_state.h).
+    FileUpdate(std::unique_ptr<State> state, const std::string& path, std::size_t max_bytes,
+               std::chrono::milliseconds lock_wait);
     // Lets go of the file without writing; a file that opening created and nothing
     // was written to is removed again.
     ~FileUpdate();
@@ -39,8 +43,6 @@ public:
     // Writes the new contents, flushed to disk, and lets go of the file. False on any
     // failure; an atomic replace that fails leaves the old bytes. Once only.
     bool commit(const std::string& bytes);
-
-    struct State;
 
 private:
     std::unique_ptr<State> state_;

@@ -9,12 +9,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
+#include "platform/file_update_state.h"
 #include "platform/posix/file_io.h"
-#include "platform/temporary_name.h"
 
 namespace orr::platform {
 
@@ -25,11 +24,6 @@ constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kNewFileMode = 0666;   // narrowed by the umask
 constexpr mode_t kTemporaryMode = 0600; // until it carries the target's owner and mode
 constexpr int kMaxLinkHops = 40;        // the kernel's own limit
-constexpr int kMaxNameAttempts = 100;
-constexpr auto kLockRetry = std::chrono::milliseconds(10);
-constexpr std::size_t kReadChunk = 65536;
-
-using Clock = std::chrono::steady_clock;
 
 bool same_file(const struct stat& a, const struct stat& b)
 {
@@ -89,27 +83,25 @@ private:
     std::string name_;
 };
 
-enum class Attempt { Ready, Held, Again, Failed };
-enum class Written { Done, Refused, Failed };
+class PosixUpdate final : public FileUpdate::State {
+    Hold hold() override;
+    std::optional<std::uint64_t> opened_size() override { return static_cast<std::uint64_t>(opened.st_size); }
+    std::optional<std::size_t> read_some(char* into, std::size_t size) override;
+    bool has_other_links() override { return opened.st_nlink > 1; }
+    Written replace_beside(const std::string& new_bytes) override;
+    bool rewrite_in_place(const std::string& new_bytes) override;
+    void close(bool remove_if_empty) override;
+
+    Written open_named(Descriptor& temp, TemporaryFile& guard) const;
+    bool name_unnamed(const Descriptor& temp, TemporaryFile& guard) const;
+
+    Descriptor fd;
+    struct stat opened {};
+};
 
 } // namespace
 
-struct FileUpdate::State {
-    std::string path;
-    Descriptor fd;
-    struct stat opened {};
-    bool created = false;
-    bool ready = false;
-    std::string bytes;
-
-    Attempt open_and_lock();
-    bool read(std::size_t max_bytes);
-    Written replace_beside(const std::string& new_bytes);
-    Written open_named(Descriptor& temp, TemporaryFile& guard) const;
-    bool name_unnamed(const Descriptor& temp, TemporaryFile& guard) const;
-    bool rewrite_in_place(const std::string& new_bytes);
-    void let_go();
-};
+std::unique_ptr<FileUpdate::State> new_update_state() { return std::make_unique<PosixUpdate>(); }
 
 void report_file_size_limit_as_write_error() { std::signal(SIGXFSZ, SIG_IGN); }
 
@@ -128,12 +120,12 @@ std::string update_target(const std::string& path)
     return current; // a loop of links: the open fails on it
 }
 
-Attempt FileUpdate::State::open_and_lock()
+Hold PosixUpdate::hold()
 {
     struct stat existing {};
     // A device or a fifo is never opened: opening one can block or have effects.
     if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
-        return Attempt::Failed;
+        return Hold::Failed;
 
     // Created only when missing: O_CREAT on another user's file in a sticky folder is
     // refused even where the file itself may be written.
@@ -143,11 +135,11 @@ Attempt FileUpdate::State::open_and_lock()
         file = Descriptor(
             ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, kNewFileMode));
         if (!file.valid() && errno == EEXIST)
-            return Attempt::Again;
+            return Hold::Again;
         made = file.valid();
     }
     if (!file.valid())
-        return Attempt::Failed;
+        return Hold::Failed;
 
     struct stat info {};
     // A read-only file stays unwritten even for a user whom the system would let write it.
@@ -155,41 +147,33 @@ Attempt FileUpdate::State::open_and_lock()
         (!made && (info.st_mode & kWriteBits) == 0)) {
         if (made)
             ::unlink(path.c_str());
-        return Attempt::Failed;
+        return Hold::Failed;
     }
     if (!try_lock(file.get()))
-        return Attempt::Held;
+        return Hold::Held;
     // The holder we waited for may have renamed a new file over this one, or removed it.
     struct stat named {};
     if (::stat(path.c_str(), &named) != 0 || !same_file(named, info))
-        return Attempt::Again;
+        return Hold::Again;
 
     fd = std::move(file);
     opened = info;
     created = made;
-    return Attempt::Ready;
+    return Hold::Ready;
 }
 
-bool FileUpdate::State::read(std::size_t max_bytes)
+std::optional<std::size_t> PosixUpdate::read_some(char* into, std::size_t size)
 {
-    if (static_cast<std::size_t>(opened.st_size) > max_bytes)
-        return false;
-    std::vector<char> chunk(kReadChunk);
     for (;;) {
-        const ssize_t n = ::read(fd.get(), chunk.data(), chunk.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        bytes.append(chunk.data(), static_cast<std::size_t>(n));
-        if (bytes.size() > max_bytes)
-            return false;
+        const ssize_t n = ::read(fd.get(), into, size);
+        if (n >= 0)
+            return static_cast<std::size_t>(n);
+        if (errno != EINTR)
+            return std::nullopt;
     }
 }
 
-Written FileUpdate::State::replace_beside(const std::string& new_bytes)
+Written PosixUpdate::replace_beside(const std::string& new_bytes)
 {
     // The new file is made without a name and named only once it is complete and on
     // disk, so a save cut short leaves no temporary file behind; a file system without
@@ -233,39 +217,36 @@ Written FileUpdate::State::replace_beside(const std::string& new_bytes)
     return Written::Done;
 }
 
-Written FileUpdate::State::open_named(Descriptor& temp, TemporaryFile& guard) const
+Written PosixUpdate::open_named(Descriptor& temp, TemporaryFile& guard) const
 {
-    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        std::string name = next_temporary_name(path);
+    return make_temporary(path, [&](const std::string& name) -> std::optional<Written> {
         temp = Descriptor(
             ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kTemporaryMode));
         if (temp.valid()) {
-            guard.take(std::move(name));
+            guard.take(name);
             return Written::Done;
         }
-        if (errno != EEXIST)
-            return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::Refused : Written::Failed;
-    }
-    return Written::Failed;
+        if (errno == EEXIST)
+            return std::nullopt;
+        return (errno == EACCES || errno == EPERM || errno == EROFS) ? Written::Refused : Written::Failed;
+    });
 }
 
-bool FileUpdate::State::name_unnamed(const Descriptor& temp, TemporaryFile& guard) const
+bool PosixUpdate::name_unnamed(const Descriptor& temp, TemporaryFile& guard) const
 {
     // Naming a descriptor directly needs a privilege; its /proc link does not.
     const std::string self = "/proc/self/fd/" + std::to_string(temp.get());
-    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-        std::string name = next_temporary_name(path);
+    const Written named = make_temporary(path, [&](const std::string& name) -> std::optional<Written> {
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            guard.take(std::move(name));
-            return true;
+            guard.take(name);
+            return Written::Done;
         }
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
+        return errno == EEXIST ? std::nullopt : std::optional(Written::Failed);
+    });
+    return named == Written::Done;
 }
 
-bool FileUpdate::State::rewrite_in_place(const std::string& new_bytes)
+bool PosixUpdate::rewrite_in_place(const std::string& new_bytes)
 {
     const auto new_size = static_cast<off_t>(new_bytes.size());
     if (new_size > opened.st_size) {
@@ -278,9 +259,9 @@ bool FileUpdate::State::rewrite_in_place(const std::string& new_bytes)
            ::fsync(fd.get()) == 0;
 }
 
-void FileUpdate::State::let_go()
+void PosixUpdate::close(bool remove_if_empty)
 {
-    if (created && fd.valid()) {
+    if (remove_if_empty && fd.valid()) {
         struct stat now {};
         struct stat named {};
         if (::fstat(fd.get(), &now) == 0 && now.st_size == 0 && ::stat(path.c_str(), &named) == 0 &&
@@ -288,54 +269,7 @@ void FileUpdate::State::let_go()
             ::unlink(path.c_str());
         }
     }
-    created = false;
-    ready = false;
     fd.close(); // drops both locks
-}
-
-FileUpdate::FileUpdate(const std::string& path, std::size_t max_bytes, std::chrono::milliseconds lock_wait)
-    : state_(std::make_unique<State>())
-{
-    State& s = *state_;
-    s.path = update_target(path);
-    const auto deadline = Clock::now() + lock_wait;
-    for (;;) {
-        const Attempt attempt = s.open_and_lock();
-        if (attempt == Attempt::Ready)
-            break;
-        if (attempt == Attempt::Failed || Clock::now() >= deadline)
-            return;
-        if (attempt == Attempt::Held)
-            std::this_thread::sleep_for(kLockRetry);
-    }
-    s.ready = s.read(max_bytes);
-    if (!s.ready)
-        s.let_go();
-}
-
-FileUpdate::~FileUpdate() { state_->let_go(); }
-
-bool FileUpdate::ready() const { return state_->ready; }
-
-const std::string& FileUpdate::bytes() const { return state_->bytes; }
-
-bool FileUpdate::commit(const std::string& new_bytes)
-{
-    State& s = *state_;
-    if (!s.ready)
-        return false;
-    bool ok = true;
-    if (new_bytes != s.bytes) {
-        // A rename would leave the other hard links with the old bytes.
-        Written written = s.opened.st_nlink > 1 ? Written::Refused : s.replace_beside(new_bytes);
-        if (written == Written::Refused)
-            written = s.rewrite_in_place(new_bytes) ? Written::Done : Written::Failed;
-        ok = written == Written::Done;
-        if (ok)
-            s.created = false;
-    }
-    s.let_go();
-    return ok;
 }
 
 } // namespace orr::platform

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/temporary_name.h"
+#include "platform/file_update_state.h"
 #include "platform/win32/file_io.h"
 
 namespace orr::platform {
@@ -15,32 +15,25 @@ namespace orr::platform {
 namespace {
 
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-constexpr DWORD kLockRetryMs = 10;
-constexpr int kMaxNameAttempts = 100;
-constexpr std::size_t kReadChunk = 65536;
-
-using Clock = std::chrono::steady_clock;
-
-enum class Written { Done, Refused, Failed };
 
 bool name_taken(DWORD code) { return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS; }
 
-} // namespace
+class Win32Update final : public FileUpdate::State {
+    Hold hold() override;
+    std::optional<std::uint64_t> opened_size() override;
+    std::optional<std::size_t> read_some(char* into, std::size_t size) override;
+    bool has_other_links() override;
+    Written replace_beside(const std::string& new_bytes) override;
+    bool rewrite_in_place(const std::string& new_bytes) override;
+    void close(bool remove_if_empty) override;
 
-struct FileUpdate::State {
-    std::string path;
     FileHandle file;
     DWORD attributes = 0;
-    bool created = false;
-    bool ready = false;
-    std::string bytes;
-
-    bool open(std::chrono::milliseconds lock_wait);
-    bool read(std::size_t max_bytes);
-    Written replace_beside(const std::string& new_bytes);
-    bool rewrite_in_place(const std::string& new_bytes);
-    void let_go();
 };
+
+} // namespace
+
+std::unique_ptr<FileUpdate::State> new_update_state() { return std::make_unique<Win32Update>(); }
 
 // Windows has no file-size signal: a write past any limit fails by itself.
 void report_file_size_limit_as_write_error() {}
@@ -73,63 +66,63 @@ std::string update_target(const std::string& path)
     return reached;
 }
 
-bool FileUpdate::State::open(std::chrono::milliseconds lock_wait)
+Hold Win32Update::hold()
 {
     attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-        return false;
+        return Hold::Failed;
     }
-    const auto deadline = Clock::now() + lock_wait;
-    for (;;) {
-        file = FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.valid())
-            break;
-        if (!held_elsewhere(GetLastError()) || Clock::now() >= deadline)
-            return false;
-        Sleep(kLockRetryMs);
-    }
+    file = FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return held_elsewhere(GetLastError()) ? Hold::Held : Hold::Failed;
     created = GetLastError() != ERROR_ALREADY_EXISTS;
     if (created)
         attributes = 0;
-    return GetFileType(file.get()) == FILE_TYPE_DISK;
+    return GetFileType(file.get()) == FILE_TYPE_DISK ? Hold::Ready : Hold::Failed;
 }
 
-bool FileUpdate::State::read(std::size_t max_bytes)
+std::optional<std::uint64_t> Win32Update::opened_size()
 {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || static_cast<unsigned long long>(size.QuadPart) > max_bytes)
-        return false;
-    std::vector<char> chunk(kReadChunk);
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr))
-            return false;
-        if (got == 0)
-            return true;
-        bytes.append(chunk.data(), got);
-        if (bytes.size() > max_bytes)
-            return false;
-    }
+    if (!GetFileSizeEx(file.get(), &size))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-Written FileUpdate::State::replace_beside(const std::string& new_bytes)
+std::optional<std::size_t> Win32Update::read_some(char* into, std::size_t size)
+{
+    DWORD got = 0;
+    if (!ReadFile(file.get(), into, static_cast<DWORD>(size), &got, nullptr))
+        return std::nullopt;
+    return got;
+}
+
+bool Win32Update::has_other_links()
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileInformationByHandle(file.get(), &info) && info.nNumberOfLinks > 1;
+}
+
+Written Win32Update::replace_beside(const std::string& new_bytes)
 {
     std::string temp;
     FileHandle out;
-    for (int attempt = 0; attempt < kMaxNameAttempts && !out.valid(); ++attempt) {
-        temp = next_temporary_name(path);
+    const Written made = make_temporary(path, [&](const std::string& name) -> std::optional<Written> {
         out = FileHandle(
-            CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (out.valid())
-            break;
+            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (out.valid()) {
+            temp = name;
+            return Written::Done;
+        }
         const DWORD code = GetLastError();
-        if (!name_taken(code))
-            return code == ERROR_ACCESS_DENIED ? Written::Refused : Written::Failed;
-    }
-    if (!out.valid())
-        return Written::Failed;
+        if (name_taken(code))
+            return std::nullopt;
+        return code == ERROR_ACCESS_DENIED ? Written::Refused : Written::Failed;
+    });
+    if (made != Written::Done)
+        return made;
 
     bool ok = write_all(out.get(), new_bytes) && FlushFileBuffers(out.get()) != 0;
     ok = out.close() && ok;
@@ -147,60 +140,21 @@ Written FileUpdate::State::replace_beside(const std::string& new_bytes)
     return Written::Done;
 }
 
-bool FileUpdate::State::rewrite_in_place(const std::string& new_bytes)
+bool Win32Update::rewrite_in_place(const std::string& new_bytes)
 {
     LARGE_INTEGER start{};
     return SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN) && write_all(file.get(), new_bytes) &&
            SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 
-void FileUpdate::State::let_go()
+void Win32Update::close(bool remove_if_empty)
 {
     file.close();
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (created && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+    if (remove_if_empty && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
         data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) {
         DeleteFileA(path.c_str());
     }
-    created = false;
-    ready = false;
-}
-
-FileUpdate::FileUpdate(const std::string& path, std::size_t max_bytes, std::chrono::milliseconds lock_wait)
-    : state_(std::make_unique<State>())
-{
-    State& s = *state_;
-    s.path = update_target(path);
-    s.ready = s.open(lock_wait) && s.read(max_bytes);
-    if (!s.ready)
-        s.let_go();
-}
-
-FileUpdate::~FileUpdate() { state_->let_go(); }
-
-bool FileUpdate::ready() const { return state_->ready; }
-
-const std::string& FileUpdate::bytes() const { return state_->bytes; }
-
-bool FileUpdate::commit(const std::string& new_bytes)
-{
-    State& s = *state_;
-    if (!s.ready)
-        return false;
-    bool ok = true;
-    if (new_bytes != s.bytes) {
-        BY_HANDLE_FILE_INFORMATION info{};
-        const bool linked = GetFileInformationByHandle(s.file.get(), &info) && info.nNumberOfLinks > 1;
-        // A rename would leave the other hard links with the old bytes.
-        Written written = linked ? Written::Refused : s.replace_beside(new_bytes);
-        if (written == Written::Refused)
-            written = s.rewrite_in_place(new_bytes) ? Written::Done : Written::Failed;
-        ok = written == Written::Done;
-        if (ok)
-            s.created = false;
-    }
-    s.let_go();
-    return ok;
 }
 
 } // namespace orr::platform
