@@ -16,9 +16,11 @@ bool AboutForm::FormKeyDown(int key)
 {
     if (key != kEscapeKey)
         return false;
-    OKButtonClick();
+    CloseRequested();
     return true;
 }
+
+void AboutForm::CloseRequested() { OKButtonClick(); }
 
 void AboutForm::OKButtonClick()
 {

@@ -31,6 +31,9 @@ public:
     void FormActivate();
     // True when the key was handled (Escape).
     bool FormKeyDown(int key);
+    // Escape, and a close request from the window manager or the title bar, close the
+    // window as OK does.
+    void CloseRequested();
     void OKButtonClick();
     void Email_ButtonClick();
     void WEB_ButtonClick();

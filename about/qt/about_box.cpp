@@ -252,7 +252,7 @@ void TAboutBox::showEvent(QShowEvent* event)
 
 void TAboutBox::reject()
 {
-    orr::guarded([this] { OKButtonClick(); });
+    orr::guarded([this] { CloseRequested(); });
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event)

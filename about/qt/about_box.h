@@ -72,7 +72,7 @@ public:
     void CloseWindow() override;
 
 public slots:
-    // Escape, and a close request from the window manager, close as OK does.
+    // Escape, and a close request from the window manager.
     void reject() override;
 
 protected:

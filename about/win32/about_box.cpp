@@ -217,9 +217,9 @@ void TAboutBox::RunModalLoop()
 
 bool TAboutBox::Command(int id)
 {
-    // Enter (the default IDOK), Escape (IDCANCEL) and the OK button all close.
+    // Enter reaches the OK button as the default IDOK, Escape comes as IDCANCEL.
     if (id == IDOK || id == IDCANCEL) {
-        OKButtonClick();
+        id == IDOK ? OKButtonClick() : CloseRequested();
         return true;
     }
     const int index = id - kFirstButtonId;
@@ -245,7 +245,7 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         else if (wparam == kFreeResourcesTimer)
             Free_Resources_TimerTimer();
         return 0;
-    case WM_CLOSE: OKButtonClick(); return 0;
+    case WM_CLOSE: CloseRequested(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         orr::win32::PaintScope paint(Handle());

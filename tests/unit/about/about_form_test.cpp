@@ -1,7 +1,8 @@
 // The About window's behaviour through a recording view: the activation sequence and
 // its idempotent steps, the quotation picks, the free-resources figure, the mail and
-// web links, and closing by OK or Escape.
+// web links, and closing by OK, Escape or a close request.
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -176,18 +177,19 @@ TEST_F(AboutFormTest, WebLinkHandsTheAddressAsItStandsAndNothingWhenEmpty)
     EXPECT_FALSE(view.closed);
 }
 
-TEST_F(AboutFormTest, OkAndEscapeCloseWithTheTimersAndAnimationOff)
+TEST_F(AboutFormTest, OkEscapeAndACloseRequestCloseWithTheTimersAndAnimationOff)
 {
-    for (bool by_escape : {false, true}) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"OK", [this] { form.OKButtonClick(); }},
+        {"Escape", [this] { EXPECT_TRUE(form.FormKeyDown(AboutForm::kEscapeKey)); }},
+        {"close request", [this] { form.CloseRequested(); }},
+    };
+    for (const auto& [name, close] : ways) {
         form.FormActivate();
         view.log.clear();
         view.closed = false;
-        if (by_escape)
-            EXPECT_TRUE(form.FormKeyDown(AboutForm::kEscapeKey));
-        else
-            form.OKButtonClick();
-        EXPECT_EQ(view.log, (std::vector<std::string>{"QuoteOff", "FreeOff", "AnimateOff", "Close"}))
-            << by_escape;
+        close();
+        EXPECT_EQ(view.log, (std::vector<std::string>{"QuoteOff", "FreeOff", "AnimateOff", "Close"})) << name;
     }
     view.log.clear();
     for (int key : {13, 32, 65, 112})
