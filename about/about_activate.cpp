@@ -22,8 +22,8 @@ constexpr Control kHandCursorControls[] = {Control::Email_Address_Label,
 void AboutForm::FormActivate()
 {
     picker_.Seed(clock().now());
-    view_.SetTimerEnabled(AboutTimer::Quote_Change_Timer, true);
-    view_.SetTimerEnabled(AboutTimer::Free_Resources_Timer, true);
+    SwitchTimer(AboutTimer::Quote_Change_Timer, true);
+    SwitchTimer(AboutTimer::Free_Resources_Timer, true);
     view_.SetLogoAnimate(true);
     // Both show at once, before the first tick of either timer.
     Quote_Change_TimerTimer();

@@ -24,8 +24,8 @@ void AboutForm::CloseRequested() { OKButtonClick(); }
 
 void AboutForm::OKButtonClick()
 {
-    view_.SetTimerEnabled(AboutTimer::Quote_Change_Timer, false);
-    view_.SetTimerEnabled(AboutTimer::Free_Resources_Timer, false);
+    SwitchTimer(AboutTimer::Quote_Change_Timer, false);
+    SwitchTimer(AboutTimer::Free_Resources_Timer, false);
     // Switching the animation off rewinds the logo to its first frame.
     view_.SetLogoAnimate(false);
     view_.CloseWindow();
@@ -62,6 +62,15 @@ AboutForm::ClickHandler AboutForm::OnClick(Control control)
     case Control::WEB_Button: return &AboutForm::WEB_ButtonClick;
     default: return nullptr;
     }
+}
+
+void AboutForm::SwitchTimer(AboutTimer timer, bool on)
+{
+    bool& running = timers_on_[static_cast<std::size_t>(timer)];
+    if (running == on)
+        return;
+    running = on;
+    view_.SetTimerEnabled(timer, on);
 }
 
 void AboutForm::Hand_To_Shell(const std::string& target)

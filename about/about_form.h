@@ -3,6 +3,7 @@
 // on its window through a view.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -46,9 +47,12 @@ public:
 
 private:
     void Hand_To_Shell(const std::string& target);
+    // Asks the view only on a change: setting a running timer again would restart it.
+    void SwitchTimer(AboutTimer timer, bool on);
 
     AboutFormView& view_;
     QuotationPicker picker_;
+    std::array<bool, 2> timers_on_{}; // by AboutTimer
 };
 
 } // namespace orr

@@ -14,8 +14,8 @@ class AboutFormView {
 public:
     virtual ~AboutFormView() = default;
 
-    // Enabling a timer that runs already changes nothing; its first tick comes one
-    // full interval after it was enabled.
+    // Asked only on a change: enabled, the timer starts and its first tick comes one
+    // full interval later; disabled, it stops.
     virtual void SetTimerEnabled(AboutTimer timer, bool enabled) = 0;
     // The logo's Animate property.
     virtual void SetLogoAnimate(bool on) = 0;

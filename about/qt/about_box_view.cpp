@@ -12,11 +12,7 @@ using orr::about::Control;
 void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
 {
     QTimer* which = timer == orr::AboutTimer::Quote_Change_Timer ? Quote_Change_Timer : Free_Resources_Timer;
-    // Starting a running QTimer would restart its interval.
-    if (!enabled)
-        which->stop();
-    else if (!which->isActive())
-        which->start();
+    enabled ? which->start() : which->stop();
 }
 
 void TAboutBox::SetLogoAnimate(bool on) { Vintrel_Logo_GIFImage->SetAnimate(on); }

@@ -91,7 +91,6 @@ private:
     orr::win32::GdiObject<HBITMAP> banner_;
     orr::win32::GdiObject<HBITMAP> badge_;
     OkButtonFace ok_face_;
-    std::array<bool, 2> timers_{}; // enabled: the quotation timer, the free-resources timer
     const Item* pressed_ = nullptr;
     int frame_top_ = 0; // a caption-less group box's frame lies half a text line down
     bool key_preview_ = false;

@@ -9,11 +9,6 @@ using orr::about::Control;
 void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
 {
     const bool quote = timer == orr::AboutTimer::Quote_Change_Timer;
-    bool& running = timers_[quote ? 0 : 1];
-    // Setting a running timer again would restart its interval.
-    if (enabled == running)
-        return;
-    running = enabled;
     const UINT_PTR id = quote ? kQuoteTimer : kFreeResourcesTimer;
     if (enabled)
         SetTimer(Handle(), id, quote ? kQuoteChangeIntervalMs : kFreeResourcesIntervalMs, nullptr);

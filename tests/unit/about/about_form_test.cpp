@@ -100,6 +100,18 @@ TEST_F(AboutFormTest, ActivatingAgainLeavesTheSameStateAndReseedsFromTheClock)
     EXPECT_TRUE(view == once);
 }
 
+TEST_F(AboutFormTest, ARunningTimerIsNeitherRestartedNorStoppedTwice)
+{
+    form.FormActivate();
+    view.log.clear();
+    form.FormActivate();
+    form.OKButtonClick();
+    form.OKButtonClick();
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "QuoteOn"), 0);
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "QuoteOff"), 1);
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "FreeOff"), 1);
+}
+
 TEST_F(AboutFormTest, QuotationPicksAreIndependentAndCoverAllEleven)
 {
     form.FormActivate();
