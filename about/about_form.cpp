@@ -64,6 +64,13 @@ AboutForm::ClickHandler AboutForm::OnClick(Control control)
     }
 }
 
+void AboutForm::MouseUp(std::optional<Control> control)
+{
+    const std::optional<Control> clicked = clicks_.Release(control);
+    if (const ClickHandler handler = clicked ? OnClick(*clicked) : nullptr)
+        (this->*handler)();
+}
+
 void AboutForm::SwitchTimer(AboutTimer timer, bool on)
 {
     bool& running = timers_on_[static_cast<std::size_t>(timer)];

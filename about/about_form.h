@@ -5,10 +5,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "about/about_form_view.h"
 #include "about/quotations.h"
+#include "core/click_gesture.h"
 #include "platform/executable_path.h"
 #include "platform/memory_status.h"
 
@@ -44,6 +46,10 @@ public:
     // The handler a click on a control runs; nullptr for a control without one.
     using ClickHandler = void (AboutForm::*)();
     static ClickHandler OnClick(about::Control control);
+    // The left button on a control that the window draws itself (nothing: on none); a
+    // press and a release on the same control run its click handler.
+    void MouseDown(std::optional<about::Control> control) { clicks_.Press(control); }
+    void MouseUp(std::optional<about::Control> control);
 
 private:
     void Hand_To_Shell(const std::string& target);
@@ -52,6 +58,7 @@ private:
 
     AboutFormView& view_;
     QuotationPicker picker_;
+    ClickGesture<about::Control> clicks_;
     std::array<bool, 2> timers_on_{}; // by AboutTimer
 };
 

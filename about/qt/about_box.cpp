@@ -264,18 +264,21 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
         if (handled)
             return true;
     }
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    const bool release = event->type() == QEvent::MouseButtonRelease;
+    const QEvent::Type type = event->type();
+    // The second press of a double click is a press too, as on Windows.
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool release = type == QEvent::MouseButtonRelease;
     if ((press || release) && !qobject_cast<QPushButton*>(watched)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* widget = static_cast<QWidget*>(watched);
         for (std::size_t i = 0; i < controls_.size(); ++i) {
-            const ClickHandler handler = OnClick(static_cast<Control>(i));
-            if (controls_[i] != widget || !handler || mouse->button() != Qt::LeftButton)
+            const auto control = static_cast<Control>(i);
+            if (controls_[i] != widget || !OnClick(control) || mouse->button() != Qt::LeftButton)
                 continue;
-            // A click is a press and a release on the same control.
-            if (release && widget->rect().contains(mouse->position().toPoint()))
-                orr::guarded([this, handler] { (this->*handler)(); });
+            // The widget pressed has the mouse until the release, wherever that is.
+            const bool over = widget->rect().contains(mouse->position().toPoint());
+            const std::optional<Control> under = over ? std::optional(control) : std::nullopt;
+            orr::guarded([&] { press ? MouseDown(control) : MouseUp(under); });
             return true;
         }
     }

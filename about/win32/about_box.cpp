@@ -279,21 +279,13 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         }
         break;
     case WM_LBUTTONDOWN:
-        pressed_ = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
         SetCapture(Handle());
+        MouseDown(ControlAt(lparam));
         return 0;
-    case WM_LBUTTONUP: {
-        const Item* pressed = pressed_;
-        pressed_ = nullptr;
+    case WM_LBUTTONUP:
         ReleaseCapture();
-        // A click is a press and a release on the same control.
-        const Item* hit = GraphicAt({static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))});
-        if (hit && hit == pressed) {
-            if (const ClickHandler handler = OnClick(hit->design->id))
-                (this->*handler)();
-        }
+        MouseUp(ControlAt(lparam));
         return 0;
-    }
     }
     return Window::HandleMessage(message, wparam, lparam);
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ private:
     void PaintGroup(HDC dc, orr::about::Control group) const;
     void PaintItem(HDC dc, const Item& item) const;
     const Item* GraphicAt(POINT point) const;
+    std::optional<orr::about::Control> ControlAt(LPARAM point) const;
 
     HWND owner_;
     HWND hints_ = nullptr;
@@ -91,7 +93,6 @@ private:
     orr::win32::GdiObject<HBITMAP> banner_;
     orr::win32::GdiObject<HBITMAP> badge_;
     OkButtonFace ok_face_;
-    const Item* pressed_ = nullptr;
     int frame_top_ = 0; // a caption-less group box's frame lies half a text line down
     bool key_preview_ = false;
     bool closed_ = true;

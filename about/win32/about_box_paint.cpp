@@ -84,6 +84,12 @@ void TAboutBox::PaintItem(HDC dc, const Item& it) const
     }
 }
 
+std::optional<Control> TAboutBox::ControlAt(LPARAM point) const
+{
+    const Item* hit = GraphicAt({static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))});
+    return hit ? std::optional(hit->design->id) : std::nullopt;
+}
+
 const TAboutBox::Item* TAboutBox::GraphicAt(POINT point) const
 {
     auto hits = [&](const Item& it) { return it.visible && !it.window && PtInRect(&it.bounds, point); };

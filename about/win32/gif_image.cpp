@@ -118,18 +118,15 @@ LRESULT TGIFImage::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         }
         break;
     case WM_LBUTTONDOWN:
-        pressed_ = true;
+        clicks_.Press(Handle());
         SetCapture(Handle());
         return 0;
     case WM_LBUTTONUP: {
-        const bool was_pressed = pressed_;
-        pressed_ = false;
         ReleaseCapture();
         RECT client;
         GetClientRect(Handle(), &client);
         const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-        // A click is a press and a release on the control.
-        if (was_pressed && PtInRect(&client, at) && OnClick)
+        if (clicks_.Release(PtInRect(&client, at) ? std::optional(Handle()) : std::nullopt) && OnClick)
             OnClick();
         return 0;
     }

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "about/gif_animator.h"
+#include "core/click_gesture.h"
 #include "core/win32/handles.h"
 #include "core/win32/window.h"
 
@@ -57,5 +58,5 @@ private:
     bool stretch_ = false;
     bool opaque_ = false;
     bool hand_ = false;
-    bool pressed_ = false;
+    orr::ClickGesture<HWND> clicks_;
 };

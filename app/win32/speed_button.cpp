@@ -24,20 +24,19 @@ LRESULT TSpeedButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_ENABLE: InvalidateRect(Handle(), nullptr, FALSE); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        tracking_ = true;
+        clicks_.Press(Handle());
         SetCapture(Handle());
         SetPressed(true);
         return 0;
     case WM_MOUSEMOVE:
-        if (tracking_) {
+        if (clicks_.Pressed()) {
             RECT client;
             GetClientRect(Handle(), &client);
             SetPressed(PtInRect(&client, POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}) != 0);
         }
         return 0;
     case WM_LBUTTONUP: {
-        const bool clicked = tracking_ && pressed_;
-        tracking_ = false;
+        const bool clicked = clicks_.Release(pressed_ ? std::optional(Handle()) : std::nullopt).has_value();
         SetPressed(false);
         ReleaseCapture();
         if (clicked)
@@ -46,7 +45,7 @@ LRESULT TSpeedButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         return 0;
     }
     case WM_CAPTURECHANGED:
-        tracking_ = false;
+        clicks_.Cancel();
         SetPressed(false);
         return 0;
     }

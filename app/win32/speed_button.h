@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/glyph_pixels.h"
+#include "core/click_gesture.h"
 #include "core/win32/window.h"
 
 class TSpeedButton : public orr::win32::Window {
@@ -23,6 +24,6 @@ private:
 
     orr::Glyph glyph_;
     int glyph_factor_ = 1;
-    bool tracking_ = false; // the left button went down here and is still held
-    bool pressed_ = false;  // ... and the pointer is over the button
+    orr::ClickGesture<HWND> clicks_;
+    bool pressed_ = false; // the left button went down here, is held, and the pointer is over it
 };

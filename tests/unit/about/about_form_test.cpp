@@ -1,6 +1,6 @@
 // The About window's behaviour through a recording view: the activation sequence and
 // its idempotent steps, the quotation picks, the free-resources figure, the mail and
-// web links, and closing by OK, Escape or a close request.
+// web links, clicks, and closing by OK, Escape or a close request.
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -110,6 +110,33 @@ TEST_F(AboutFormTest, ARunningTimerIsNeitherRestartedNorStoppedTwice)
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "QuoteOn"), 0);
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "QuoteOff"), 1);
     EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "FreeOff"), 1);
+}
+
+TEST_F(AboutFormTest, AClickIsAPressAndAReleaseOnTheSameControl)
+{
+    using Under = std::optional<Control>;
+    const struct {
+        Under press, release;
+        std::size_t handed;
+    } cases[] = {
+        {Control::WEB_Address_Label, Control::WEB_Address_Label, 1},
+        {Control::WEB_Address_Label, Control::Badge_Logo, 0},
+        {Control::WEB_Address_Label, std::nullopt, 0},
+        {std::nullopt, Control::WEB_Address_Label, 0},
+        {Control::Label3, Control::Label3, 0}, // no handler
+    };
+    form.FormActivate();
+    for (const auto& c : cases) {
+        view.handed.clear();
+        form.MouseDown(c.press);
+        form.MouseUp(c.release);
+        EXPECT_EQ(view.handed.size(), c.handed) << (c.press ? about::design(*c.press).name : "none");
+    }
+    view.handed.clear();
+    form.MouseDown(Control::WEB_Address_Label);
+    form.MouseUp(Control::WEB_Address_Label);
+    form.MouseUp(Control::WEB_Address_Label);
+    EXPECT_EQ(view.handed.size(), 1u) << "a release ends the gesture";
 }
 
 TEST_F(AboutFormTest, QuotationPicksAreIndependentAndCoverAllEleven)
