@@ -7,13 +7,13 @@
 #include "app/win32/main_form1.h"
 #include "app/win32/win32_dialogs.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
     orr::set_dialogs(&dialogs);
-    TMainForm1 main_form(instance);
+    TMainForm1 main_form;
     dialogs.SetOwner(main_form.Handle());
     main_form.Start();
 

@@ -21,21 +21,9 @@ namespace {
 using orr::mainform::Design;
 using orr::mainform::Kind;
 
-constexpr const char* kClassName = "TMainForm1";
 constexpr UINT_PTR kClockTimer = 1;
-
-void register_class(HINSTANCE instance)
-{
-    WNDCLASSA wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = DefWindowProcA;  // replaced once the window knows its object
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ORRINDALE));
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-}
+const orr::win32::WindowClass kMainClass{"TMainForm1", "main", CS_HREDRAW | CS_VREDRAW, COLOR_BTNFACE,
+                                             MAKEINTRESOURCEA(IDI_ORRINDALE)};
 
 // The window class and styles of each kind of control.
 struct ControlClass {
@@ -58,48 +46,41 @@ ControlClass class_of(Kind kind)
 
 } // namespace
 
-TMainForm1::TMainForm1(HINSTANCE instance)
+TMainForm1::TMainForm1()
 {
-    register_class(instance);
-    handle_ = CreateWindowExA(0, kClassName, orr::kProductTitle, Style(), orr::mainform::kDesignLeft,
-                              orr::mainform::kDesignTop, orr::mainform::kDesignWidth, orr::mainform::kDesignHeight,
-                              nullptr, nullptr, instance, nullptr);
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMainForm1::WindowProc));
+    using namespace orr::mainform;
+    Create(kMainClass, {.style = kStyle,
+                        .bounds = {kDesignLeft, kDesignTop, kDesignLeft + kDesignWidth, kDesignTop + kDesignHeight},
+                        .text = orr::kProductTitle});
     // The controls are made at the density of the window's monitor; the layout record
     // taken from them at start-up then scales them in proportion, as at 96.
-    dpi_ = window_dpi(handle_);
+    dpi_ = window_dpi(Handle());
     hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr, instance, nullptr);
-    components_.resize(orr::mainform::kComponentCount);
-    for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index)
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
+                             nullptr);
+    components_.resize(kComponentCount);
+    for (std::size_t index = 0; index < kComponentCount; ++index)
         Make(index);
-    SetMenu(handle_, MainMenu1);
+    SetMenu(Handle(), MainMenu1);
 }
 
-TMainForm1::~TMainForm1()
-{
-    if (IsWindow(handle_)) {
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
-        DestroyWindow(handle_);
-    }
-}
-
-DWORD TMainForm1::Style() const { return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN; }
+// The window goes in the base's destructor, after the controls made here, and its
+// closing messages reach only the default handler.
+TMainForm1::~TMainForm1() = default;
 
 void TMainForm1::Make(std::size_t index)
 {
     const Design& design = orr::mainform::kDesign[index];
     const int id = control_id(index);
     if (design.kind == Kind::Timer) {
-        SetTimer(handle_, kClockTimer, orr::mainform::kClockIntervalMs, nullptr);
+        SetTimer(Handle(), kClockTimer, orr::mainform::kClockIntervalMs, nullptr);
         return;
     }
     if (!design.visual()) {
         MakeMenuEntry(design, id);
         return;
     }
-    const HWND parent = design.parent == orr::mainform::Parent::GroupBox1 ? GroupBox1 : handle_;
+    const HWND parent = design.parent == orr::mainform::Parent::GroupBox1 ? GroupBox1 : Handle();
     Owned& component = components_[index];
     component.window = MakeControl(design, id, parent);
     const orr::Bounds at = orr::mainform::bounds_at(design, dpi_);
@@ -147,7 +128,7 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         break;
     case Kind::GroupBox:
         GroupBox1 = control;
-        forward_to_owner(control, handle_);
+        forward_to_owner(control, Handle());
         break;
     case Kind::YearBox:
         Year_Edit = control;
@@ -186,7 +167,7 @@ void TMainForm1::AddHint(HWND control, const char* text)
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = handle_;
+    tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<char*>(text);
     SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -200,15 +181,7 @@ void TMainForm1::ApplyFont(Owned& component)
     component.held = std::move(font);
 }
 
-LRESULT CALLBACK TMainForm1::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    auto* self = reinterpret_cast<TMainForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wparam, lparam);
-    return self->Handle(message, wparam, lparam);
-}
-
-LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
+LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_COMMAND:
@@ -231,7 +204,7 @@ LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_GETMINMAXINFO: {
         RECT smallest{0, 0, orr::at_density(orr::mainform::kMinimumClientWidth, dpi_),
                       orr::at_density(orr::mainform::kMinimumClientHeight, dpi_)};
-        AdjustWindowRectEx(&smallest, Style(), TRUE, 0);
+        AdjustWindowRectEx(&smallest, kStyle, TRUE, 0);
         auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
         limits->ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
         return 0;
@@ -244,14 +217,14 @@ LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_CLOSE:
         orr::guarded([this] { form_.FormCloseQuery(); });
         // A failed save has been reported; the window closes all the same.
-        DestroyWindow(handle_);
+        DestroyWindow(Handle());
         return 0;
     case WM_QUERYENDSESSION:
         // The session may still be cancelled: the settings are saved, the window stays.
         orr::guarded([this] { form_.FormCloseQuery(); });
         return TRUE;
     case WM_DESTROY:
-        KillTimer(handle_, kClockTimer);
+        KillTimer(Handle(), kClockTimer);
         PostQuitMessage(0);
         return 0;
     case WM_SETTINGCHANGE:
@@ -262,12 +235,12 @@ LRESULT TMainForm1::Handle(UINT message, WPARAM wparam, LPARAM lparam)
         break;
     case WM_DPICHANGED: {
         const auto* suggested = reinterpret_cast<const RECT*>(lparam);
-        SetWindowPos(handle_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     }
-    return DefWindowProcA(handle_, message, wparam, lparam);
+    return Window::HandleMessage(message, wparam, lparam);
 }
 
 LRESULT TMainForm1::ControlColour(HDC dc, HWND control)

@@ -13,6 +13,7 @@
 
 #include "app/main_form.h"
 #include "core/win32/font_cache.h"
+#include "core/win32/window.h"
 
 using orr::win32::FontCache;
 using orr::win32::FontChoice;
@@ -22,15 +23,12 @@ class TAboutBox;
 class TCalendar;
 class TSpeedButton;
 
-class TMainForm1 : public orr::MainFormView {
+class TMainForm1 : public orr::win32::Window, public orr::MainFormView {
 public:
-    explicit TMainForm1(HINSTANCE instance);
+    TMainForm1();
     ~TMainForm1() override;
-    TMainForm1(const TMainForm1&) = delete;
-    TMainForm1& operator=(const TMainForm1&) = delete;
 
     orr::MainForm& Form() { return form_; }
-    HWND Handle() const { return handle_; }
     // Program start: the start-up sequence, which shows the window.
     void Start() { form_.FormShow(); }
 
@@ -39,7 +37,12 @@ public:
     HWND Scaling_ListBox = nullptr;
     HMENU MainMenu1 = nullptr;
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
 private:
+    static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
     // A component of the window by its index in the design table: a control with its
     // font; a menu, menu item or timer has no window.
     struct Owned {
@@ -49,8 +52,6 @@ private:
         SharedFont held;
     };
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT ControlColour(HDC dc, HWND control);
     void DrawButton(const DRAWITEMSTRUCT& item);
 
@@ -59,7 +60,6 @@ private:
     void MakeMenuEntry(const orr::mainform::Design& design, int id);
     void AddHint(HWND control, const char* text);
     void ApplyFont(Owned& component);
-    DWORD Style() const;
 
     // The view.
     void SetYearText(const std::string& text) override;
@@ -89,7 +89,6 @@ private:
     std::string LongMonthName(int month) const override;
 
     orr::MainForm form_{*this};
-    HWND handle_ = nullptr;
     // The density the controls were made at; after a move to a monitor of another
     // density the window's new size alone carries the change, fonts included.
     int dpi_ = 96;

@@ -59,7 +59,7 @@ void TMainForm1::PlaceControls(const std::vector<orr::ControlPlacement>& batch)
 {
     // One deferred move per parent (the window and the button row): each moves its
     // children at once, so the window repaints once.
-    for (const HWND parent : {handle_, GroupBox1}) {
+    for (const HWND parent : {Handle(), GroupBox1}) {
         HDWP moves = BeginDeferWindowPos(static_cast<int>(batch.size()));
         for (const orr::ControlPlacement& placed : batch) {
             const HWND control = components_[placed.index].window;
@@ -88,22 +88,22 @@ void TMainForm1::MirrorLayoutRecord(const std::vector<std::string>& lines)
 
 void TMainForm1::HideScrollBars()
 {
-    ShowScrollBar(handle_, SB_VERT, FALSE);
-    ShowScrollBar(handle_, SB_HORZ, FALSE);
+    ShowScrollBar(Handle(), SB_VERT, FALSE);
+    ShowScrollBar(Handle(), SB_HORZ, FALSE);
 }
 
 orr::Bounds TMainForm1::ClientRect() const
 {
     RECT client;
-    GetClientRect(handle_, &client);
+    GetClientRect(Handle(), &client);
     return bounds_of(client);
 }
 
 void TMainForm1::SetClientSize(int width, int height)
 {
     RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, Style(), TRUE, 0);
-    SetWindowPos(handle_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    AdjustWindowRectEx(&outer, kStyle, TRUE, 0);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -113,22 +113,22 @@ orr::Bounds TMainForm1::OuterBounds() const
     // placement counts from the work area's corner, the window's bounds from the screen's.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if ((IsZoomed(handle_) || IsIconic(handle_)) && GetWindowPlacement(handle_, &placement)) {
+    if ((IsZoomed(Handle()) || IsIconic(Handle())) && GetWindowPlacement(Handle(), &placement)) {
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+        GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
         OffsetRect(&placement.rcNormalPosition, monitor.rcWork.left - monitor.rcMonitor.left,
                    monitor.rcWork.top - monitor.rcMonitor.top);
         return bounds_of(placement.rcNormalPosition);
     }
     RECT outer;
-    GetWindowRect(handle_, &outer);
+    GetWindowRect(Handle(), &outer);
     return bounds_of(outer);
 }
 
 void TMainForm1::SetOuterBounds(const orr::Bounds& outer)
 {
-    SetWindowPos(handle_, nullptr, outer.left, outer.top, outer.width, outer.height,
+    SetWindowPos(Handle(), nullptr, outer.left, outer.top, outer.width, outer.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -140,11 +140,11 @@ orr::Screens TMainForm1::ScreenLayout() const
     std::stable_partition(layout.screens.begin(), layout.screens.end(),
                           [](const orr::Screen& s) { return s.area.left == 0 && s.area.top == 0; });
     MINMAXINFO limits{};
-    SendMessageA(handle_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    SendMessageA(Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     layout.minimum_width = limits.ptMinTrackSize.x;
     layout.minimum_height = limits.ptMinTrackSize.y;
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, Style(), FALSE, 0);
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     layout.title_height = -frame.top;
     return layout;
 }
@@ -154,16 +154,16 @@ bool TMainForm1::IsMaximized() const
     // A maximised window that was then minimised comes back maximised.
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    return IsZoomed(handle_) || (IsIconic(handle_) && GetWindowPlacement(handle_, &placement) &&
+    return IsZoomed(Handle()) || (IsIconic(Handle()) && GetWindowPlacement(Handle(), &placement) &&
                                  (placement.flags & WPF_RESTORETOMAXIMIZED));
 }
 
 void TMainForm1::ShowWindow(int command)
 {
-    ::ShowWindow(handle_, command);
+    ::ShowWindow(Handle(), command);
     // A window minimised from maximised comes back maximised; restoring means unmaximised.
-    if (command == SW_RESTORE && IsZoomed(handle_))
-        ::ShowWindow(handle_, SW_RESTORE);
+    if (command == SW_RESTORE && IsZoomed(Handle()))
+        ::ShowWindow(Handle(), SW_RESTORE);
 }
 
 int TMainForm1::LauncherShowCommand() const
@@ -181,13 +181,13 @@ void TMainForm1::SetTopmost(bool on)
     // hints, the hidden About window), so they are let go for the move and taken back.
     std::vector<HWND> owned;
     EnumThreadWindows(GetCurrentThreadId(), add_owned, reinterpret_cast<LPARAM>(&owned));
-    std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != handle_; });
+    std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != Handle(); });
     for (HWND window : owned)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
-    SetWindowPos(handle_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     for (HWND window : owned)
-        SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(handle_));
+        SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(Handle()));
 }
 
 void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
@@ -195,12 +195,12 @@ void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
     CheckMenuItem(MainMenu1, menu_id(option), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(handle_, caption.c_str()); }
+void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
 
 void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 {
     if (!about_box_)
-        about_box_ = std::make_unique<TAboutBox>(handle_);
+        about_box_ = std::make_unique<TAboutBox>(Handle());
     about_box_->SetTexts(texts);
     about_box_->ShowModal();
 }
@@ -208,7 +208,7 @@ void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 void TMainForm1::Close()
 {
     // Posted, so the click that asked for it has finished before the window goes.
-    PostMessageA(handle_, WM_CLOSE, 0, 0);
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
 std::string TMainForm1::LongDayName(int weekday) const

@@ -51,7 +51,7 @@ protected:
     {
         orr::set_clock(&clock_);
         orr::set_dialogs(&dialogs_);
-        form = std::make_unique<TMainForm1>(GetModuleHandleA(nullptr));
+        form = std::make_unique<TMainForm1>();
         form->Form().Settings_File_Path = [] { return absent_settings_file(); };
         form->Form().Verify_Auto_Run_Path = [] { return false; };
         form->Start();
