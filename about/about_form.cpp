@@ -12,6 +12,20 @@ AboutForm::AboutForm(AboutFormView& view) : view_(view) {}
 
 void AboutForm::FormCreate() { picker_.Seed(clock().now()); }
 
+void AboutForm::SetTexts(const AboutTexts& texts)
+{
+    view_.SetWindowCaption(texts.caption);
+    view_.SetCaption(Control::ProductName, texts.product_name);
+    view_.SetCaption(Control::Author_and_Date, texts.author_and_date);
+    view_.SetCaption(Control::Developed_using, texts.developed_using);
+    view_.SetCaption(Control::Copyright, texts.copyright);
+    view_.SetCaption(Control::Software_Status, texts.software_status);
+    view_.SetCaption(Control::Comments, texts.comments);
+    view_.SetCaption(Control::WEB_Page_Label, texts.web_page_label);
+    view_.SetCaption(Control::Email_Button, texts.email_button);
+    view_.SetCaption(Control::WEB_Button, texts.web_button);
+}
+
 bool AboutForm::FormKeyDown(int key)
 {
     if (key != kEscapeKey)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "about/about_form_view.h"
+#include "about/about_texts.h"
 #include "about/quotations.h"
 #include "core/click_gesture.h"
 #include "platform/executable_path.h"
@@ -32,6 +33,8 @@ public:
 
     void FormCreate();
     void FormActivate();
+    // The product texts the main window's titles give.
+    void SetTexts(const AboutTexts& texts);
     // True when the key was handled (Escape).
     bool FormKeyDown(int key);
     // Escape, and a close request from the window manager or the title bar, close the

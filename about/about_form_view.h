@@ -20,6 +20,8 @@ public:
     // The logo's Animate property.
     virtual void SetLogoAnimate(bool on) = 0;
 
+    // The window's own caption, in its title bar.
+    virtual void SetWindowCaption(const std::string& caption) = 0;
     virtual std::string Caption(about::Control control) const = 0;
     virtual void SetCaption(about::Control control, const std::string& caption) = 0;
     // A hint shows when the pointer rests on a visible control that has one.

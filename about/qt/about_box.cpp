@@ -140,7 +140,7 @@ QWidget* TAboutBox::Create(const Design& design)
             logo->LoadFromData(file.readAll());
         logo->SetStretch(true);
         logo->SetOpaque(false);
-        logo->SetLoop(false);
+        logo->Animator().SetLoop(false);
         widget = logo;
         break;
     }

@@ -59,6 +59,7 @@ public:
     // The view.
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
+    void SetWindowCaption(const std::string& caption) override { setWindowTitle(QString::fromStdString(caption)); }
     std::string Caption(orr::about::Control control) const override;
     void SetCaption(orr::about::Control control, const std::string& caption) override;
     void SetHint(orr::about::Control control, const std::string& hint) override;

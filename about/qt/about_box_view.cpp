@@ -15,7 +15,7 @@ void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
     enabled ? which->start() : which->stop();
 }
 
-void TAboutBox::SetLogoAnimate(bool on) { Vintrel_Logo_GIFImage->SetAnimate(on); }
+void TAboutBox::SetLogoAnimate(bool on) { Vintrel_Logo_GIFImage->Animator().SetAnimate(on); }
 
 std::string TAboutBox::Caption(Control control) const
 {

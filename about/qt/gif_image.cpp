@@ -19,8 +19,6 @@ void TGIFImage::LoadFromData(const QByteArray& data)
     animator_.Load(orr::gif::load({bytes, static_cast<std::size_t>(data.size())}));
 }
 
-void TGIFImage::SetAnimate(bool on) { animator_.SetAnimate(on); }
-
 void TGIFImage::SetStretch(bool on)
 {
     stretch_ = on;

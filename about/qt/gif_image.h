@@ -18,10 +18,6 @@ public:
     // Data that is no GIF, or is damaged before its first frame, leaves it empty.
     void LoadFromData(const QByteArray& data);
 
-    bool Animate() const { return animator_.Animate(); }
-    void SetAnimate(bool on);
-    bool Loop() const { return animator_.Loop(); }
-    void SetLoop(bool on) { animator_.SetLoop(on); }
     // Each frame scaled to the control's bounds, ignoring the aspect ratio.
     bool Stretch() const { return stretch_; }
     void SetStretch(bool on);
@@ -29,6 +25,8 @@ public:
     bool Opaque() const { return opaque_; }
     void SetOpaque(bool on);
 
+    // The picture, its frames and whether and how they animate.
+    orr::gif::Animator& Animator() { return animator_; }
     const orr::gif::Animator& Animator() const { return animator_; }
     QTimer& Frame_Timer() { return timer_; }
 

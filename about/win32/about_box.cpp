@@ -99,7 +99,7 @@ void TAboutBox::AddControl(const Design& design)
         logo_->LoadFromData(orr::win32::resource_bytes(IDR_ABOUT_LOGO));
         logo_->SetStretch(true);
         logo_->SetOpaque(false);
-        logo_->SetLoop(false);
+        logo_->Animator().SetLoop(false);
         logo_->OnClick = [this, id = design.id] { (this->*OnClick(id))(); };
         it.window = logo_->Handle();
         break;
@@ -144,19 +144,7 @@ void TAboutBox::UpdateHint(Control control)
     SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void TAboutBox::SetTexts(const orr::AboutTexts& texts)
-{
-    SetWindowTextA(Handle(), texts.caption.c_str());
-    SetCaption(Control::ProductName, texts.product_name);
-    SetCaption(Control::Author_and_Date, texts.author_and_date);
-    SetCaption(Control::Developed_using, texts.developed_using);
-    SetCaption(Control::Copyright, texts.copyright);
-    SetCaption(Control::Software_Status, texts.software_status);
-    SetCaption(Control::Comments, texts.comments);
-    SetCaption(Control::WEB_Page_Label, texts.web_page_label);
-    SetCaption(Control::Email_Button, texts.email_button);
-    SetCaption(Control::WEB_Button, texts.web_button);
-}
+void TAboutBox::SetWindowCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
 
 void TAboutBox::CentreOnScreen()
 {

@@ -27,13 +27,13 @@ public:
     explicit TAboutBox(HWND owner);
     ~TAboutBox() override;
 
-    void SetTexts(const orr::AboutTexts& texts);
     // Shows the window and returns when it is closed; the owner is disabled meanwhile.
     void ShowModal();
 
     // The view.
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
+    void SetWindowCaption(const std::string& caption) override;
     std::string Caption(orr::about::Control control) const override;
     void SetCaption(orr::about::Control control, const std::string& caption) override;
     void SetHint(orr::about::Control control, const std::string& hint) override;

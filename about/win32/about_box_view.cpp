@@ -16,7 +16,7 @@ void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
         KillTimer(Handle(), id);
 }
 
-void TAboutBox::SetLogoAnimate(bool on) { logo_->SetAnimate(on); }
+void TAboutBox::SetLogoAnimate(bool on) { logo_->Animator().SetAnimate(on); }
 
 std::string TAboutBox::Caption(Control control) const { return item(control).caption; }
 

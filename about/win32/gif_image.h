@@ -23,10 +23,6 @@ public:
     // Data that is no GIF, or is damaged before its first frame, leaves it empty.
     void LoadFromData(std::span<const std::uint8_t> data);
 
-    bool Animate() const { return animator_.Animate(); }
-    void SetAnimate(bool on) { animator_.SetAnimate(on); }
-    bool Loop() const { return animator_.Loop(); }
-    void SetLoop(bool on) { animator_.SetLoop(on); }
     // Each frame scaled to the control's bounds, ignoring the aspect ratio.
     bool Stretch() const { return stretch_; }
     void SetStretch(bool on);
@@ -34,6 +30,8 @@ public:
     bool Opaque() const { return opaque_; }
     void SetOpaque(bool on);
     void SetHandCursor(bool on) { hand_ = on; }
+    // The picture, its frames and whether and how they animate.
+    orr::gif::Animator& Animator() { return animator_; }
     const orr::gif::Animator& Animator() const { return animator_; }
 
     // Runs when the control is clicked.

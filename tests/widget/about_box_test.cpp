@@ -71,7 +71,7 @@ protected:
         EXPECT_EQ(box.result(), QDialog::Accepted) << how;
         EXPECT_FALSE(box.Quote_Change_Timer->isActive()) << how;
         EXPECT_FALSE(box.Free_Resources_Timer->isActive()) << how;
-        EXPECT_FALSE(logo().Animate()) << how;
+        EXPECT_FALSE(logo().Animator().Animate()) << how;
         EXPECT_FALSE(logo().Frame_Timer().isActive()) << how;
         EXPECT_EQ(logo().Animator().ShownFrame(), 1) << how;
     }
@@ -95,7 +95,7 @@ TEST_F(AboutBox, ShowingBringsAQuotationAndTheFigureBeforeAnyTick)
     EXPECT_GT(box.Quote_Change_Timer->remainingTime(), 9000);
     EXPECT_TRUE(box.Free_Resources_Timer->isActive());
     EXPECT_EQ(box.Free_Resources_Timer->interval(), 500);
-    EXPECT_TRUE(logo().Animate());
+    EXPECT_TRUE(logo().Animator().Animate());
     EXPECT_EQ(logo().Animator().ShownFrame(), 1);
 
     memory.load_percent = 20;
@@ -128,7 +128,7 @@ TEST_F(AboutBox, ShowingAgainRestartsTheTimersAndTheLogoFromFrameOne)
     EXPECT_EQ(box.Label4->text(), QStringLiteral("10%"));
     EXPECT_TRUE(box.Quote_Change_Timer->isActive());
     EXPECT_TRUE(box.Free_Resources_Timer->isActive());
-    EXPECT_TRUE(logo().Animate());
+    EXPECT_TRUE(logo().Animator().Animate());
     EXPECT_EQ(logo().Animator().ShownFrame(), 1);
     let_the_logo_run();
 }

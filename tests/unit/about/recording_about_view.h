@@ -37,6 +37,7 @@ public:
         log.push_back(on ? "AnimateOn" : "AnimateOff");
         animate = on;
     }
+    void SetWindowCaption(const std::string& caption) override { window_caption = caption; }
     std::string Caption(Control control) const override { return captions.at(control); }
     void SetCaption(Control control, const std::string& caption) override
     {
@@ -99,6 +100,7 @@ public:
     std::vector<std::string> log;
     std::map<AboutTimer, bool> timers;
     bool animate = false;
+    std::string window_caption;
     std::map<Control, std::string> captions;
     std::map<Control, std::string> hints;
     std::set<Control> hidden;
