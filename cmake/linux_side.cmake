@@ -23,7 +23,8 @@ endif()
 
 find_package(Python3 COMPONENTS Interpreter)
 
-# The Windows program: the same sources cross-built with mingw-w64 into build/win32.
+# The Windows program: the same sources cross-built with mingw-w64 into build/win32, on
+# request (--target win32) or by the Windows layer's first test while the others run.
 find_program(ORRINDALE_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 if(ORRINDALE_MINGW_CXX)
   include(ExternalProject)
@@ -38,7 +39,21 @@ if(ORRINDALE_MINGW_CXX)
                -DORRINDALE_BANNER_BITMAP=${CMAKE_BINARY_DIR}/assets/banner-1200x140.png
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
-    USES_TERMINAL_BUILD ON)
+    USES_TERMINAL_BUILD ON
+    EXCLUDE_FROM_ALL ON)
 else()
   message(STATUS "mingw-w64 not found: the Windows program and its tests are skipped")
 endif()
+
+# orr_tree_build_test(<test> <target> <fixture> <label>): a test that builds the tree of
+# <target> (win32 or sanitize) and so sets up <fixture> for the tests that run its programs.
+# It runs beside the other layers' tests, which mostly wait on X servers and Wine. The two
+# trees build one at a time, since both go through this build folder's ninja.
+function(orr_tree_build_test test target fixture label)
+  cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+  add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target ${target})
+  # Started first; a fresh build takes minutes, longer on a busy machine.
+  set_tests_properties(${test} PROPERTIES
+                       FIXTURES_SETUP ${fixture} RESOURCE_LOCK orr_tree_build LABELS ${label}
+                       COST 1000 TIMEOUT 3600 ENVIRONMENT CMAKE_BUILD_PARALLEL_LEVEL=${cores})
+endfunction()

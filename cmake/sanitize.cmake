@@ -1,7 +1,8 @@
 # The unit and widget tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer
 # into build/sanitize: the same sources configured with ORRINDALE_SANITIZE, which builds the
 # shared code and those tests and nothing else. -O1 with line tables keeps the build and the
-# runs quick while the reports still point at the right lines.
+# runs quick while the reports still point at the right lines. Built on request
+# (--target sanitize) or by the sanitize layer's first test while the others run.
 if(NOT GTest_FOUND)
   return()
 endif()
@@ -24,4 +25,5 @@ ExternalProject_Add(sanitize
   BUILD_ALWAYS ON
   BUILD_BYPRODUCTS ${orr_sanitized_files}
   INSTALL_COMMAND ""
-  USES_TERMINAL_BUILD ON)
+  USES_TERMINAL_BUILD ON
+  EXCLUDE_FROM_ALL ON)
