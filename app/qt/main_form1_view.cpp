@@ -160,18 +160,7 @@ void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
         own_about_box_ = std::make_unique<TAboutBox>(this);
         AboutBox = own_about_box_.get();
     }
-    auto q = [](const std::string& text) { return QString::fromStdString(text); };
-    AboutBox->setWindowTitle(q(texts.caption));
-    AboutBox->ProductName->setText(q(texts.product_name));
-    AboutBox->Author_and_Date->setText(q(texts.author_and_date));
-    AboutBox->Developed_using->setText(q(texts.developed_using));
-    AboutBox->Copyright->setText(q(texts.copyright));
-    AboutBox->Software_Status->setText(q(texts.software_status));
-    AboutBox->Comments->setText(q(texts.comments));
-    AboutBox->WEB_Page_Label->setText(q(texts.web_page_label));
-    AboutBox->Email_Button->setText(q(texts.email_button));
-    AboutBox->WEB_Button->setText(q(texts.web_button));
-    AboutBox->setToolTip(QString());
+    AboutBox->SetTexts(texts);
     AboutBox->exec();
 }
 
