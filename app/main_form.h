@@ -79,9 +79,6 @@ public:
     void Record_Layout();
     void Scale_Layout(int client_width, int client_height);
 
-    // The check mark a menu option shows.
-    bool Checked(MenuOption option) const { return option == MenuOption::AlwaysOnTop ? on_top_ : auto_run_; }
-
     static int Year_Of_Today();
     static int Month_Of_Today();
 
