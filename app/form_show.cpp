@@ -1,11 +1,11 @@
 // The main window's start-up sequence, run when the program starts and again by the
 // factory defaults. The window is shown at the show-state step, once it stands where
 // the settings put it; anything that asks the user comes after.
-#include "app/main_form.h"
-#include "app/settings/settings_file.h"
 #include <utility>
 
-#include "core/dialogs.h"
+#include "app/main_form.h"
+#include "app/settings/settings_file.h"
+#include "core/event_guard.h"
 
 namespace orr {
 
@@ -15,19 +15,12 @@ namespace orr {
 template <typename Step>
 void MainForm::StartUpStep(Step&& step)
 {
-    std::string failure;
-    try {
-        step();
-        return;
-    } catch (const std::exception& e) {
-        failure = e.what();
-    } catch (...) {
-        failure = "Unexpected error";
-    }
-    if (window_shown_)
-        report_error(failure);
-    else
-        held_reports_.push_back(failure);
+    guarded(std::forward<Step>(step), [this](const std::string& failure) {
+        if (window_shown_)
+            report_error(failure);
+        else
+            held_reports_.push_back(failure);
+    });
 }
 
 void MainForm::FormShow()

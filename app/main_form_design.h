@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 #include "app/glyph_pixels.h"
 #include "app/scaling/screen_density.h"
@@ -14,7 +15,6 @@
 namespace orr::mainform {
 
 enum class Kind { MenuBar, Menu, Item, CheckItem, Separator, Label, Calendar, GroupBox, SpeedButton, YearBox, BitButton, ListBox, Timer };
-enum class Parent { Window, MainMenu1, FileMenu, HelpMenu, GroupBox1 };
 
 // What a component does when clicked, chosen or ticking.
 enum class Command {
@@ -42,7 +42,7 @@ struct Font {
 struct Design {
     const char* name;
     Kind kind;
-    Parent parent;
+    const char* parent = nullptr; // the component it lies in; nullptr: the window
     int left = 0, top = 0, width = 0, height = 0; // within the parent, in pixels at 96 per inch
     Font font{};
     const char* caption = ""; // menus mark their access keys with &; month labels take the month's name
@@ -62,40 +62,39 @@ inline constexpr Font kGridFont{"Times New Roman", 13};
 inline constexpr Font kRowFont{"Times New Roman", 16};
 inline constexpr Font kBoldRowFont{"Times New Roman", 16, true};
 
-constexpr Design item(const char* name, Parent menu, const char* caption, Command command, Kind kind = Kind::Item)
+constexpr Design item(const char* name, const char* menu, const char* caption, Command command, Kind kind = Kind::Item)
 {
     return {name, kind, menu, 0, 0, 0, 0, {}, caption, "", command};
 }
 // Three columns and four rows of months, each a label over its grid.
+inline constexpr int kMonthLefts[] = {5, 220, 436};
 constexpr Design month_label(const char* name, int month)
 {
-    constexpr int lefts[] = {5, 220, 436};
-    return {name, Kind::Label, Parent::Window, lefts[(month - 1) % 3], 3 + (month - 1) / 3 * 130, 205, 16, kWindowFont,
+    return {name, Kind::Label, nullptr, kMonthLefts[(month - 1) % 3], 3 + (month - 1) / 3 * 130, 205, 16, kWindowFont,
             "", "", Command::None, Glyph::LeftArrow, month};
 }
 constexpr Design month_grid(const char* name, int month)
 {
-    constexpr int lefts[] = {5, 220, 436};
-    return {name, Kind::Calendar, Parent::Window, lefts[(month - 1) % 3], 20 + (month - 1) / 3 * 130, 210, 110,
+    return {name, Kind::Calendar, nullptr, kMonthLefts[(month - 1) % 3], 20 + (month - 1) / 3 * 130, 210, 110,
             kGridFont, "", "", Command::None, Glyph::LeftArrow, month};
 }
 } // namespace detail
 
 inline constexpr std::array kDesign{
-    Design{"MainMenu1", Kind::MenuBar, Parent::Window},
-    Design{"FileMenu", Kind::Menu, Parent::MainMenu1, 0, 0, 0, 0, {}, "&File"},
-    detail::item("Always_On_Top_Option", Parent::FileMenu, "Always &On Top", Command::AlwaysOnTop, Kind::CheckItem),
-    detail::item("Auto_Run_at_Windows_Startup_Option", Parent::FileMenu, "&Auto-Run at Windows Startup",
+    Design{"MainMenu1", Kind::MenuBar, nullptr},
+    Design{"FileMenu", Kind::Menu, "MainMenu1", 0, 0, 0, 0, {}, "&File"},
+    detail::item("Always_On_Top_Option", "FileMenu", "Always &On Top", Command::AlwaysOnTop, Kind::CheckItem),
+    detail::item("Auto_Run_at_Windows_Startup_Option", "FileMenu", "&Auto-Run at Windows Startup",
                  Command::AutoRun, Kind::CheckItem),
-    detail::item("Restore_Factory_Defaults_Option", Parent::FileMenu, "&Restore Factory Defaults",
+    detail::item("Restore_Factory_Defaults_Option", "FileMenu", "&Restore Factory Defaults",
                  Command::RestoreFactoryDefaults),
-    detail::item("N2", Parent::FileMenu, "", Command::None, Kind::Separator),
-    detail::item("ExitOption", Parent::FileMenu, "E&xit", Command::Exit),
-    Design{"HelpMenu", Kind::Menu, Parent::MainMenu1, 0, 0, 0, 0, {}, "&Help"},
-    detail::item("View_Readme_file_Option", Parent::HelpMenu, "&View Readme file", Command::ViewReadme),
-    detail::item("View_Shareware_Catalog_Option", Parent::HelpMenu, "View &Shareware Catalog", Command::ViewCatalog),
-    detail::item("N1", Parent::HelpMenu, "", Command::None, Kind::Separator),
-    detail::item("AboutOption", Parent::HelpMenu, "&About", Command::About),
+    detail::item("N2", "FileMenu", "", Command::None, Kind::Separator),
+    detail::item("ExitOption", "FileMenu", "E&xit", Command::Exit),
+    Design{"HelpMenu", Kind::Menu, "MainMenu1", 0, 0, 0, 0, {}, "&Help"},
+    detail::item("View_Readme_file_Option", "HelpMenu", "&View Readme file", Command::ViewReadme),
+    detail::item("View_Shareware_Catalog_Option", "HelpMenu", "View &Shareware Catalog", Command::ViewCatalog),
+    detail::item("N1", "HelpMenu", "", Command::None, Kind::Separator),
+    detail::item("AboutOption", "HelpMenu", "&About", Command::About),
     detail::month_label("Label1", 1),
     detail::month_grid("Calendar1", 1),
     detail::month_label("Label2", 2),
@@ -120,19 +119,19 @@ inline constexpr std::array kDesign{
     detail::month_grid("Calendar11", 11),
     detail::month_label("Label12", 12),
     detail::month_grid("Calendar12", 12),
-    Design{"GroupBox1", Kind::GroupBox, Parent::Window, 8, 522, 637, 49, detail::kRowFont},
-    Design{"Last_Year_SpeedButton", Kind::SpeedButton, Parent::GroupBox1, 84, 17, 23, 22, detail::kRowFont, "",
+    Design{"GroupBox1", Kind::GroupBox, nullptr, 8, 522, 637, 49, detail::kRowFont},
+    Design{"Last_Year_SpeedButton", Kind::SpeedButton, "GroupBox1", 84, 17, 23, 22, detail::kRowFont, "",
            "Previous Year", Command::LastYear, Glyph::LeftArrow},
-    Design{"Year_Edit", Kind::YearBox, Parent::GroupBox1, 107, 17, 75, 23, detail::kBoldRowFont},
-    Design{"Next_Year_SpeedButton", Kind::SpeedButton, Parent::GroupBox1, 183, 17, 23, 22, detail::kRowFont, "",
+    Design{"Year_Edit", Kind::YearBox, "GroupBox1", 107, 17, 75, 23, detail::kBoldRowFont},
+    Design{"Next_Year_SpeedButton", Kind::SpeedButton, "GroupBox1", 183, 17, 23, 22, detail::kRowFont, "",
            "Next Year", Command::NextYear, Glyph::RightArrow},
-    Design{"Current_Year_BitBtn", Kind::BitButton, Parent::GroupBox1, 243, 13, 150, 30, detail::kBoldRowFont,
+    Design{"Current_Year_BitBtn", Kind::BitButton, "GroupBox1", 243, 13, 150, 30, detail::kBoldRowFont,
            "Current Year", "Jump to the current Calendar Year", Command::CurrentYear, Glyph::CalendarPage},
-    Design{"Exit_BitBtn", Kind::BitButton, Parent::GroupBox1, 430, 13, 150, 30, detail::kBoldRowFont, "Exit",
+    Design{"Exit_BitBtn", Kind::BitButton, "GroupBox1", 430, 13, 150, 30, detail::kBoldRowFont, "Exit",
            "Exit Program", Command::ExitButton, Glyph::Door},
     // Never shown: it only keeps the layout record.
-    Design{"Scaling_ListBox", Kind::ListBox, Parent::Window, 660, 8, 25, 29, detail::kWindowFont},
-    Design{"Timer1", Kind::Timer, Parent::Window, 0, 0, 0, 0, {}, "", "", Command::Clock},
+    Design{"Scaling_ListBox", Kind::ListBox, nullptr, 660, 8, 25, 29, detail::kWindowFont},
+    Design{"Timer1", Kind::Timer, nullptr, 0, 0, 0, 0, {}, "", "", Command::Clock},
 };
 inline constexpr std::size_t kComponentCount = kDesign.size();
 
@@ -140,11 +139,7 @@ inline constexpr std::size_t kComponentCount = kDesign.size();
 constexpr std::size_t index_of(const char* name)
 {
     for (std::size_t i = 0; i < kComponentCount; ++i) {
-        const char* a = kDesign[i].name;
-        const char* b = name;
-        while (*a != '\0' && *a == *b)
-            ++a, ++b;
-        if (*a == *b)
+        if (std::string_view(kDesign[i].name) == name)
             return i;
     }
     return kComponentCount;

@@ -2,6 +2,7 @@
 // handler is shown by the general error report and the program goes on.
 #pragma once
 
+#include <string>
 #include <utility>
 
 #include "core/dialogs.h"
@@ -9,16 +10,24 @@
 
 namespace orr {
 
-template <typename Handler>
-void guarded(Handler&& handler) noexcept
+// The message of whatever left the handler goes to report; the general error report
+// by default.
+template <typename Handler, typename Report>
+void guarded(Handler&& handler, Report&& report) noexcept
 {
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception& e) {
-        report_error(e.what());
+        report(std::string(e.what()));
     } catch (...) {
-        report_error("Unexpected error");
+        report(std::string("Unexpected error"));
     }
+}
+
+template <typename Handler>
+void guarded(Handler&& handler) noexcept
+{
+    guarded(std::forward<Handler>(handler), [](const std::string& message) { report_error(message); });
 }
 
 } // namespace orr

@@ -112,7 +112,7 @@ QObject* TMainForm1::Make(const Design& design)
 
 QWidget* TMainForm1::ParentOf(const Design& design) const
 {
-    return design.parent == orr::mainform::Parent::GroupBox1 ? Named<QWidget>("GroupBox1") : client_;
+    return design.parent ? Named<QWidget>(design.parent) : client_;
 }
 
 QWidget* TMainForm1::MakeControl(const Design& design, QWidget* parent)
@@ -190,8 +190,7 @@ QObject* TMainForm1::MakeMenuEntry(const Design& design)
     }
     if (design.kind == Kind::Menu)
         return menuBar()->addMenu(text(design.caption));
-    auto* menu = qobject_cast<QMenu*>(Named<QObject>(design.parent == orr::mainform::Parent::FileMenu ? "FileMenu"
-                                                                                                     : "HelpMenu"));
+    auto* menu = Named<QMenu>(design.parent);
     if (design.kind == Kind::Separator)
         return menu->addSeparator();
     QAction* item = menu->addAction(text(design.caption));

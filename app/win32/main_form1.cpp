@@ -80,7 +80,7 @@ void TMainForm1::Make(std::size_t index)
         MakeMenuEntry(design, id);
         return;
     }
-    const HWND parent = design.parent == orr::mainform::Parent::GroupBox1 ? GroupBox1 : Handle();
+    const HWND parent = design.parent ? components_[orr::mainform::index_of(design.parent)].window : Handle();
     Owned& component = components_[index];
     component.window = MakeControl(design, id, parent);
     const orr::Bounds at = orr::mainform::bounds_at(design, dpi_);
@@ -147,10 +147,7 @@ void TMainForm1::MakeMenuEntry(const Design& design, int id)
         components_[orr::mainform::index_of(design.name)].menu = MainMenu1;
         return;
     }
-    const HMENU holder = components_[orr::mainform::index_of(design.parent == orr::mainform::Parent::MainMenu1 ? "MainMenu1"
-                                                             : design.parent == orr::mainform::Parent::FileMenu ? "FileMenu"
-                                                                                                                : "HelpMenu")]
-                             .menu;
+    const HMENU holder = components_[orr::mainform::index_of(design.parent)].menu;
     if (design.kind == Kind::Menu) {
         const HMENU menu = CreatePopupMenu();
         components_[orr::mainform::index_of(design.name)].menu = menu;
@@ -199,7 +196,7 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_SIZE:
         // A minimised window keeps its layout for when it comes back.
         if (wparam != SIZE_MINIMIZED)
-            orr::guarded([this, lparam] { form_.FormResize(LOWORD(lparam), HIWORD(lparam)); });
+            form_.FormResize(LOWORD(lparam), HIWORD(lparam));
         return 0;
     case WM_GETMINMAXINFO: {
         RECT smallest{0, 0, orr::at_density(orr::mainform::kMinimumClientWidth, dpi_),

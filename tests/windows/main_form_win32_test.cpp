@@ -136,7 +136,7 @@ TEST_F(Win32WindowTexts, ComponentsAreMadeInTheDesignTablesOrder)
     for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
         const orr::mainform::Design& design = orr::mainform::kDesign[index];
         if (design.visual()) {
-            const HWND parent = design.parent == orr::mainform::Parent::GroupBox1 ? form->GroupBox1 : form->Handle();
+            const HWND parent = design.parent ? GetDlgItem(form->Handle(), control_id(design.parent)) : form->Handle();
             designed[parent].push_back(control_id(index));
         }
     }
