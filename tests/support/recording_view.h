@@ -16,12 +16,11 @@
 namespace orr {
 
 // A component as the window shows it: a visual control's bounds relative to its parent
-// (in the order of the layout record's lines), its font's character height in pixels
-// (negative) and its name.
+// (in the order of Bounds), its font's character height in pixels (negative) and its name.
 struct ControlState {
     int left = 0;
-    int width = 0;
     int top = 0;
+    int width = 0;
     int height = 0;
     int font_height = 0;
     std::string name;
@@ -30,12 +29,12 @@ struct ControlState {
 // Compared and printed here, as only tests need it; found by argument lookup.
 inline bool operator==(const ControlState& a, const ControlState& b)
 {
-    return a.left == b.left && a.width == b.width && a.top == b.top && a.height == b.height &&
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
            a.font_height == b.font_height && a.name == b.name;
 }
 inline std::ostream& operator<<(std::ostream& out, const ControlState& c)
 {
-    return out << c.name << " " << c.left << "," << c.width << "," << c.top << "," << c.height << " font "
+    return out << c.name << " " << c.left << "," << c.top << "," << c.width << "," << c.height << " font "
                << c.font_height;
 }
 
@@ -62,7 +61,7 @@ public:
         // Every component of the design table as made at 96 pixels per inch.
         for (const mainform::Design& d : mainform::kDesign) {
             if (d.visual())
-                components.push_back(ControlState{d.left, d.width, d.top, d.height, -d.font.pixel_height, d.name});
+                components.push_back(ControlState{d.left, d.top, d.width, d.height, -d.font.pixel_height, d.name});
             else
                 components.push_back(std::nullopt);
         }
@@ -129,7 +128,7 @@ public:
             if (!c)
                 throw std::logic_error("a non-visual component was placed");
             record(c->name + ".Bounds");
-            c = ControlState{p.bounds.left, p.bounds.width, p.bounds.top, p.bounds.height, p.font_height, c->name};
+            c = ControlState{p.bounds.left, p.bounds.top, p.bounds.width, p.bounds.height, p.font_height, c->name};
         }
     }
     void MirrorLayoutRecord(const std::vector<std::string>& lines) override

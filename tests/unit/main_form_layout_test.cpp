@@ -72,20 +72,20 @@ TEST_P(ScaleLayout, BoundsFollowTheirRatioAndFontsTheSmaller)
 INSTANTIATE_TEST_SUITE_P(Sizes, ScaleLayout,
                          ::testing::Values(
                              // At the design size.
-                             Scaled{653, 574, {5, 210, 20, 110, -13, "Calendar1"}},
-                             Scaled{653, 574, {107, 75, 17, 23, -16, "Year_Edit"}},
+                             Scaled{653, 574, {5, 20, 210, 110, -13, "Calendar1"}},
+                             Scaled{653, 574, {107, 17, 75, 23, -16, "Year_Edit"}},
                              // Twice the size: 10 points become 20 and 12 become 24.
-                             Scaled{1306, 1148, {10, 410, 6, 32, -27, "Label1"}},
-                             Scaled{1306, 1148, {872, 420, 820, 220, -27, "Calendar12"}},
-                             Scaled{1306, 1148, {214, 150, 34, 46, -32, "Year_Edit"}},
+                             Scaled{1306, 1148, {10, 6, 410, 32, -27, "Label1"}},
+                             Scaled{1306, 1148, {872, 820, 420, 220, -27, "Calendar12"}},
+                             Scaled{1306, 1148, {214, 34, 150, 46, -32, "Year_Edit"}},
                              // Wider or taller only: the other axis and the fonts stay.
-                             Scaled{1306, 574, {10, 420, 20, 110, -13, "Calendar1"}},
-                             Scaled{1306, 574, {16, 1274, 522, 49, -16, "GroupBox1"}},
-                             Scaled{653, 1148, {5, 210, 40, 220, -13, "Calendar1"}},
+                             Scaled{1306, 574, {10, 20, 420, 110, -13, "Calendar1"}},
+                             Scaled{1306, 574, {16, 522, 1274, 49, -16, "GroupBox1"}},
+                             Scaled{653, 1148, {5, 40, 210, 220, -13, "Calendar1"}},
                              // Just below the design size every value truncates.
-                             Scaled{646, 568, {4, 202, 2, 15, -12, "Label1"}},
-                             Scaled{646, 568, {431, 207, 405, 108, -12, "Calendar12"}},
-                             Scaled{646, 568, {7, 630, 516, 48, -15, "GroupBox1"}}));
+                             Scaled{646, 568, {4, 2, 202, 15, -12, "Label1"}},
+                             Scaled{646, 568, {431, 405, 207, 108, -12, "Calendar12"}},
+                             Scaled{646, 568, {7, 516, 630, 48, -15, "GroupBox1"}}));
 
 TEST_F(Layout, AnySizesAndBackGiveExactlyTheDesign)
 {
@@ -105,7 +105,7 @@ TEST_F(Layout, TinyWindowKeepsFontsOfAtLeastOnePoint)
             EXPECT_EQ(c->font_height, -1) << c->name;
         }
     }
-    EXPECT_EQ(view.named("Calendar12"), (ControlState{8, 4, 7, 2, -1, "Calendar12"}));
+    EXPECT_EQ(view.named("Calendar12"), (ControlState{8, 7, 4, 2, -1, "Calendar12"}));
 }
 
 TEST_F(Layout, MaximiseAndRestoreScaleFromTheRecord)
