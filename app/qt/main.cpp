@@ -3,15 +3,15 @@
 #include <QApplication>
 
 #include "app/qt/main_form1.h"
-#include "app/qt/platform_arguments.h"
 #include "app/qt/qt_dialogs.h"
 #include "app/qt/termination_signals.h"
+#include "platform/display_server.h"
 #include "platform/file_update.h"
 
 int main(int argc, char* argv[])
 {
     orr::platform::report_file_size_limit_as_write_error();
-    PlatformArguments arguments(argc, argv);
+    orr::platform::DisplayArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
     QtDialogs dialogs;
     orr::set_dialogs(&dialogs);
