@@ -49,9 +49,13 @@ Bounds place_window(Bounds outer, const Screens& layout)
     }
     const Bounds& work = home->work_area;
     outer.width = std::min(outer.width, std::max(work.width, layout.minimum_width));
-    outer.height = std::min(outer.height, std::max(work.height, layout.minimum_height));
+    const int height = std::min(outer.height, std::max(work.height, layout.minimum_height));
+    // Cut down to the work area, the frame goes wholly inside it; otherwise its title bar does.
+    const int lowest_top = height < outer.height ? work.height - height
+                                                 : work.height - std::max(layout.title_height, 1);
+    outer.height = height;
     outer.left = fit(outer.left, work.left, work.left + work.width - outer.width);
-    outer.top = fit(outer.top, work.top, work.top + work.height - std::max(layout.title_height, 1));
+    outer.top = fit(outer.top, work.top, work.top + lowest_top);
     return outer;
 }
 

@@ -32,8 +32,8 @@ inline constexpr int kRecoveredOffset = 20;
 // Where a stored placement goes: raised to the minimum size; moved onto the primary
 // work area at the default offset when it lies on no screen (a monitor that is gone);
 // then never larger than the work area of the screen it lands on, with its title bar
-// inside that work area so that it can always be moved. Values within those limits
-// stay as stored.
+// inside that work area so that it can always be moved, and the whole frame inside it
+// when it had to be cut down to fit. Values within those limits stay as stored.
 Bounds place_window(Bounds outer, const Screens& layout);
 
 } // namespace orr

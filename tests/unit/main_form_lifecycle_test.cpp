@@ -41,9 +41,9 @@ TEST_F(Lifecycle, StartUpRunsItsStepsInOrder)
     form.FormShow();
     ExpectInOrder({"ClientSize=653x574", "HideScrollBars", "Layout+653 574 W/H Mainform1", "SettingsFile",
                    "Outer=20,20,659,614", "AlwaysOnTop.Checked=1", "AutoRun.Checked=0",
-                   "Caption=Orrindale v1.0", "ShowWindow=2", "ShowWindow=3",
-                   "AlwaysOnTop.Checked=0", "AlwaysOnTop.Checked=1", "Topmost=1", "VerifyAutoRun",
-                   "AutoRun.Checked=1", "Year_Edit=2026", "Calendar1.Day=1"});
+                   "Caption=Orrindale v1.0", "ShowWindow=2", "ShowWindow=3", "AlwaysOnTop.Checked=0",
+                   "AlwaysOnTop.Checked=1", "Topmost=1", "VerifyAutoRun", "AutoRun.Checked=1",
+                   "Year_Edit=2026", "Calendar1.Day=1"});
     EXPECT_TRUE(view.maximized);
     EXPECT_TRUE(view.topmost);
     EXPECT_TRUE(view.auto_run_checked);
@@ -133,7 +133,8 @@ class PlaceWindow : public ::testing::TestWithParam<Placement> {};
 TEST_P(PlaceWindow, KeepsWhatFitsAndBringsTheRestWithinReach)
 {
     Screens layout;
-    layout.screens = {{{0, 0, 1920, 1080}, {0, 30, 1920, 1050}}, {{1920, 0, 1280, 1024}, {1920, 0, 1280, 1000}}};
+    layout.screens = {{{0, 0, 1920, 1080}, {0, 30, 1920, 1050}},
+                      {{1920, 0, 1280, 1024}, {1920, 0, 1280, 1000}}};
     layout.minimum_width = 120;
     layout.minimum_height = 80;
     layout.title_height = 24;
@@ -152,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"wholly left", {-659, 20, 659, 614}, {20, 50, 659, 614}},
         Placement{"below the second screen", {2000, 1024, 659, 614}, {20, 50, 659, 614}},
         Placement{"larger than its work area", {0, 0, 2147483647, 2147483647}, {0, 30, 1920, 1050}},
+        Placement{"taller than its work area, low down", {100, 600, 659, 1400}, {100, 30, 659, 1050}},
+        Placement{"taller than the second work area", {2000, 500, 659, 1100}, {2000, 0, 659, 1000}},
         Placement{"too narrow", {20, 40, 50, 614}, {20, 40, 120, 614}},
         Placement{"too low", {20, 40, 659, 10}, {20, 40, 659, 80}},
         Placement{"no size, off screen", {5000, 5000, 0, 0}, {20, 50, 120, 80}}));
