@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -28,23 +29,37 @@ class OwnedMessageBox : public QMessageBox {
 public:
     OwnedMessageBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
         : QMessageBox(icon, caption, text, NoButton, owner)
-    {
-    }
+    {}
 
 protected:
     void showEvent(QShowEvent* event) override
     {
-        // The box has its final size here, before it is mapped.
-        QMessageBox::showEvent(event);
         const QWidget* owner = parentWidget();
         const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
         if (!screen)
-            return;
+            return QMessageBox::showEvent(event);
+        KeepOneLineWhole(*screen);
+        // The box has its final size here, before it is mapped.
+        QMessageBox::showEvent(event);
         // The box's own frame comes only when it is mapped; the owner's stands in for it.
-        const QMargins frame = owner && owner->windowHandle() ? owner->windowHandle()->frameMargins() : QMargins();
+        const QMargins frame = owner && owner->windowHandle() ? owner->windowHandle()->frameMargins()
+                                                              : QMargins();
         QRect placed(QPoint(), size().grownBy(frame));
         placed.moveCenter(screen->availableGeometry().center());
         move(placed.topLeft() + QPoint(frame.left(), frame.top()));
+    }
+
+private:
+    // QMessageBox wraps any text wider than about 500 pixels; as in a Windows box, a one-line
+    // text keeps to one line while it fits in five eighths of the screen.
+    void KeepOneLineWhole(const QScreen& screen)
+    {
+        auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || label->text().contains(QLatin1Char('\n')))
+            return;
+        const int width = label->fontMetrics().horizontalAdvance(label->text());
+        if (width <= screen.availableGeometry().width() * 5 / 8)
+            label->setMinimumWidth(width);
     }
 };
 

@@ -26,6 +26,42 @@ int red_pixels(const QImage& image)
     return n;
 }
 
+// The label of the box shown for `text`, measured from inside the box's own loop.
+struct ShownLabel {
+    int height = 0;
+    int line_height = 0;
+};
+
+ShownLabel show_and_measure(const std::string& text)
+{
+    ShownLabel shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            shown = {label->height(), label->fontMetrics().lineSpacing()};
+        box->buttons().front()->click();
+    });
+    QtDialogs dialogs;
+    dialogs.show({orr::BoxKind::Information, "Orrindale v1.0", text, orr::BoxButtons::Ok});
+    return shown;
+}
+
+TEST(MessageBoxes, AOneLineTextStaysOnOneLine)
+{
+    const ShownLabel shown = show_and_measure(
+        "This program (orrindale) will now run automatically at Windows Start-Up.");
+    ASSERT_GT(shown.line_height, 0) << "no box with a text label was shown";
+    EXPECT_LT(shown.height, 2 * shown.line_height);
+    // A text too wide for the screen still wraps rather than running off it.
+    std::string sentence;
+    for (int i = 0; i < 200; ++i)
+        sentence += "word ";
+    const ShownLabel wide = show_and_measure(sentence);
+    EXPECT_GE(wide.height, 2 * wide.line_height);
+}
+
 TEST(MessageBoxes, AFolderNamedLikeMarkupIsShownAsPlainText)
 {
     const std::string text = "Unable to write to /home/u/<font color=red size=7>BIG/orrindale.ini";
