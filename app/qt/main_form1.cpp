@@ -210,12 +210,11 @@ void TMainForm1::Start()
     // Made before it is placed, the native window lets a platform that knows its
     // decoration tell it at once.
     winId();
-    if (!frame_.AskDecoration()) {
-        form_.FormShow();
-        return;
-    }
     waiting_to_start_ = true;
-    QTimer::singleShot(kFrameAnswerWaitMs, this, [this] { StartOnce(); });
+    if (frame_.AskDecoration())
+        QTimer::singleShot(kFrameAnswerWaitMs, this, [this] { StartOnce(); });
+    else
+        StartOnce();
 }
 
 void TMainForm1::StartOnce()
@@ -223,8 +222,9 @@ void TMainForm1::StartOnce()
     if (!waiting_to_start_)
         return;
     waiting_to_start_ = false;
-    // Run from the event loop, never inside the X event that announced the frame: the
-    // start-up may show boxes.
+    // Run from the event loop, never inside the X event that announced the frame nor
+    // before the loop runs: the start-up may show boxes, and a close request under one
+    // must end the loop they run in.
     QTimer::singleShot(0, this, [this] { form_.FormShow(); });
 }
 

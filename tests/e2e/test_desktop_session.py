@@ -1,6 +1,6 @@
 """The desktop session around the calendar. SIGTERM, SIGHUP and SIGINT (a log-out,
 a closed terminal, Ctrl+C) close it as its close box does, saving where it stands,
-also while a question is open (answered No).
+also while a question is open (answered No), the start-up's repair prompt included.
 A session checkpoint and a log-out that is then cancelled save the settings and
 leave the calendar open as it was, maximised or not (the session manager is a small
 XSMP server of the tests' own)."""
@@ -15,8 +15,9 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import (TITLE, E2EFailure, Rect, XSession, _die_with_parent, check,  # noqa: E402
+from harness import (TITLE, E2EFailure, Rect, _die_with_parent, check,  # noqa: E402
                      run_scenario, run_test, wait_until)
+from linuxsession import LinuxSession  # noqa: E402
 from test_lifecycle import INI, ini, settings, wait_outer  # noqa: E402
 
 STORED = dict(window_top_posn=80, window_left_posn=100, window_Width=700, window_Height=560)
@@ -104,6 +105,20 @@ def signal_while_a_question_is_open(x, exe):
           f"SIGTERM under the question left {prog.read(INI) if prog.exists(INI) else 'no settings file'}")
 
 
+def signal_while_the_start_up_prompt_is_open(x, exe):
+    x.register_elsewhere()
+    try:
+        prog = x.start_program(exe, files={INI: ini(**STORED)})
+        x.wait_new_window("Warning", pid=prog.pid)
+        os.kill(prog.pid, signal.SIGTERM)
+        rc = prog.wait_exit(10)
+    finally:
+        x.autostart_entry().unlink()
+    check(rc == 0, f"SIGTERM under the start-up prompt ended the program with {rc}")
+    check(prog.exists(INI) and placement(prog) == STORED_AT,
+          f"SIGTERM under the start-up prompt left {prog.read(INI) if prog.exists(INI) else 'no settings file'}")
+
+
 def session_saves_keep_the_window(x, exe):
     manager = SessionManager(x)
     try:
@@ -132,9 +147,9 @@ def session_saves_keep_the_window(x, exe):
 
 def main():
     exe = Path(sys.argv[1])
-    with XSession() as x:
+    with LinuxSession() as x:
         for scenario in (signals_close_politely, signal_while_a_question_is_open,
-                         session_saves_keep_the_window):
+                         signal_while_the_start_up_prompt_is_open, session_saves_keep_the_window):
             run_scenario(x, scenario, exe)
     return 0
 
