@@ -23,7 +23,7 @@ using orr::mainform::Kind;
 
 constexpr UINT_PTR kClockTimer = 1;
 const orr::win32::WindowClass kMainClass{"TMainForm1", "main", CS_HREDRAW | CS_VREDRAW, COLOR_BTNFACE,
-                                             MAKEINTRESOURCEA(IDI_ORRINDALE)};
+                                         MAKEINTRESOURCEA(IDI_ORRINDALE)};
 
 // The window class and styles of each kind of control.
 struct ControlClass {
@@ -38,7 +38,8 @@ ControlClass class_of(Kind kind)
     case Kind::Label: return {"STATIC", WS_VISIBLE | SS_CENTER | SS_NOPREFIX};
     case Kind::GroupBox: return {"BUTTON", WS_VISIBLE | BS_GROUPBOX};
     // Read-only and disabled: the text shows in the disabled colour and takes no focus.
-    case Kind::YearBox: return {"EDIT", WS_VISIBLE | ES_READONLY | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Kind::YearBox:
+        return {"EDIT", WS_VISIBLE | ES_READONLY | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case Kind::BitButton: return {"BUTTON", WS_VISIBLE | BS_OWNERDRAW | WS_TABSTOP};
     default: return {"LISTBOX", LBS_NOINTEGRALHEIGHT};
     }
@@ -49,15 +50,18 @@ ControlClass class_of(Kind kind)
 TMainForm1::TMainForm1()
 {
     using namespace orr::mainform;
-    Create(kMainClass, {.style = kStyle,
-                        .bounds = {kDesignLeft, kDesignTop, kDesignLeft + kDesignWidth, kDesignTop + kDesignHeight},
-                        .text = orr::kProductTitle});
+    Create(kMainClass,
+           {.style = kStyle,
+            .bounds = {kDesignLeft, kDesignTop, kDesignLeft + kDesignWidth, kDesignTop + kDesignHeight},
+            .text = orr::kProductTitle});
     // The controls are made at the density of the window's monitor; the layout record
     // taken from them at start-up then scales them in proportion, as at 96.
     dpi_ = window_dpi(Handle());
-    hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleA(nullptr),
-                             nullptr);
+    // Not owned by the window: Wine keeps a window that owns others out of the topmost
+    // band, whoever asks for it.
+    hints_ = orr::win32::WindowHandle(CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     components_.resize(kComponentCount);
     for (std::size_t index = 0; index < kComponentCount; ++index)
         Make(index);
@@ -84,7 +88,8 @@ void TMainForm1::Make(std::size_t index)
     Owned& component = components_[index];
     component.window = MakeControl(design, id, parent);
     const orr::Bounds at = orr::mainform::bounds_at(design, dpi_);
-    SetWindowPos(component.window, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(component.window, nullptr, at.left, at.top, at.width, at.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     component.font = {design.font.face, orr::at_density(-design.font.pixel_height, dpi_), design.font.bold};
     ApplyFont(component);
     if (*design.hint != '\0')
@@ -110,17 +115,17 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         button->SetGlyphFactor(orr::pixel_art_factor(dpi_));
         // Never drawn: the glyph speaks to the eye, the text to a screen reader.
         set_window_text(button->Handle(), design.accessible_name());
-        auto& held = design.command == orr::mainform::Command::LastYear ? Last_Year_SpeedButton : Next_Year_SpeedButton;
+        auto& held = design.command == orr::mainform::Command::LastYear ? Last_Year_SpeedButton
+                                                                        : Next_Year_SpeedButton;
         held = std::move(button);
         return held->Handle();
     }
-    default:
-        break;
+    default: break;
     }
     const ControlClass made = class_of(design.kind);
-    const HWND control = CreateWindowExA(made.ex_style, made.name, "", WS_CHILD | made.style, 0, 0, 0, 0, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                         nullptr);
+    const HWND control = CreateWindowExA(made.ex_style, made.name, "", WS_CHILD | made.style, 0, 0, 0, 0,
+                                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         GetModuleHandleA(nullptr), nullptr);
     switch (design.kind) {
     case Kind::Label:
         labels_[design.month - 1] = control;
@@ -167,7 +172,7 @@ void TMainForm1::AddHint(HWND control, const char* text)
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<char*>(text);
-    SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(hints_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TMainForm1::ApplyFont(Owned& component)
@@ -182,7 +187,8 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_COMMAND:
-        if (const Design* design = design_of_id(LOWORD(wparam)); design && design->command != orr::mainform::Command::None) {
+        if (const Design* design = design_of_id(LOWORD(wparam));
+            design && design->command != orr::mainform::Command::None) {
             form_.Run(design->command);
             return 0;
         }
@@ -208,18 +214,21 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     }
     case WM_CTLCOLORSTATIC:
         return ControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
-    case WM_DRAWITEM:
-        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-        return TRUE;
+    case WM_DRAWITEM: DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;
     case WM_CLOSE:
         orr::guarded([this] { form_.FormCloseQuery(); });
         // A failed save has been reported; the window closes all the same.
         DestroyWindow(Handle());
         return 0;
     case WM_QUERYENDSESSION:
-        // The session may still be cancelled: the settings are saved, the window stays.
-        orr::guarded([this] { form_.FormCloseQuery(); });
+        // The log-off may yet be cancelled: the window stays as it is.
         return TRUE;
+    case WM_ENDSESSION:
+        // The process ends when this returns; the window is left as the session found it.
+        if (wparam)
+            orr::guarded([this] { form_.SaveForSession(); });
+        return 0;
+    case WM_WINDOWPOSCHANGED: FollowTopmost(); break;
     case WM_DESTROY:
         KillTimer(Handle(), kClockTimer);
         PostQuitMessage(0);
@@ -238,6 +247,17 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     }
     }
     return Window::HandleMessage(message, wparam, lparam);
+}
+
+// Another program may put the window into the topmost band or take it out; the check
+// mark follows. Only a change counts: the start-up sets the mark before the band.
+void TMainForm1::FollowTopmost()
+{
+    const bool topmost = (GetWindowLongPtrA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost == topmost_)
+        return;
+    topmost_ = topmost;
+    orr::guarded([this, topmost] { form_.TopmostChangedOutside(topmost); });
 }
 
 LRESULT TMainForm1::ControlColour(HDC dc, HWND control)

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <windows.h>
-
 #include <array>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 
 #include "app/main_form.h"
 #include "core/win32/font_cache.h"
+#include "core/win32/handles.h"
 #include "core/win32/window.h"
 
 using orr::win32::FontCache;
@@ -53,6 +53,7 @@ private:
     };
 
     LRESULT ControlColour(HDC dc, HWND control);
+    void FollowTopmost();
     void DrawButton(const DRAWITEMSTRUCT& item);
 
     void Make(std::size_t index);
@@ -99,8 +100,9 @@ private:
     std::array<std::optional<COLORREF>, orr::MainForm::kMonths> label_colours_;
     std::unique_ptr<TSpeedButton> Last_Year_SpeedButton;
     std::unique_ptr<TSpeedButton> Next_Year_SpeedButton;
-    HWND hints_ = nullptr;
+    orr::win32::WindowHandle hints_;
     std::string hint_;
+    bool topmost_ = false; // the band the window was last seen in
     // Made when Help > About first asks for it.
     std::unique_ptr<TAboutBox> about_box_;
 };

@@ -65,7 +65,8 @@ void TMainForm1::PlaceControls(const std::vector<orr::ControlPlacement>& batch)
             const HWND control = components_[placed.index].window;
             if (moves && GetParent(control) == parent)
                 moves = DeferWindowPos(moves, control, nullptr, placed.bounds.left, placed.bounds.top,
-                                       placed.bounds.width, placed.bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+                                       placed.bounds.width, placed.bounds.height,
+                                       SWP_NOZORDER | SWP_NOACTIVATE);
         }
         if (moves)
             EndDeferWindowPos(moves);
@@ -155,7 +156,7 @@ bool TMainForm1::IsMaximized() const
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     return IsZoomed(Handle()) || (IsIconic(Handle()) && GetWindowPlacement(Handle(), &placement) &&
-                                 (placement.flags & WPF_RESTORETOMAXIMIZED));
+                                  (placement.flags & WPF_RESTORETOMAXIMIZED));
 }
 
 void TMainForm1::ShowWindow(int command)
@@ -184,6 +185,7 @@ void TMainForm1::SetTopmost(bool on)
     std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != Handle(); });
     for (HWND window : owned)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+    topmost_ = on; // asked for here, so not a change from outside
     SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     for (HWND window : owned)

@@ -89,6 +89,14 @@ struct KeyTraits {
 // An open registry key.
 using KeyHandle = UniqueHandle<KeyTraits>;
 
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle empty() { return nullptr; }
+    static bool release(Handle handle) { return DestroyWindow(handle) != FALSE; }
+};
+// A top-level window that has no owner to take it along when that goes.
+using WindowHandle = UniqueHandle<WindowTraits>;
+
 struct MemoryDcTraits {
     using Handle = HDC;
     static Handle empty() { return nullptr; }

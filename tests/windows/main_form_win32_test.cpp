@@ -1,12 +1,15 @@
 // The Win32 main window as a screen reader meets it, under Wine: every control carries
 // its caption as window text (the glyph buttons their hints, the year box its year, each
 // month grid its month and year), and the texts follow the year shown; its controls and
-// menu items are made in the design table's order.
+// menu items are made in the design table's order. The session and other programs find
+// the window where they left it.
 #include <windows.h>
 #include <array>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -81,7 +84,9 @@ protected:
     static void expect_grids_name(const Texts& texts, const std::wstring& year)
     {
         for (int month = 1; month <= 12; ++month)
-            EXPECT_EQ(texts.at(control_id(("Calendar" + std::to_string(month)).c_str())), kMonths[month - 1] + L" " + year) << month;
+            EXPECT_EQ(texts.at(control_id(("Calendar" + std::to_string(month)).c_str())),
+                      kMonths[month - 1] + L" " + year)
+                << month;
     }
 
     orr::FixedClock clock_{{2026, 12, 8, 12, 0, 0, 0}};
@@ -98,7 +103,8 @@ TEST_F(Win32WindowTexts, EveryControlCarriesWhatAScreenReaderAnnounces)
     EXPECT_EQ(texts.at(control_id("Exit_BitBtn")), L"Exit");
     EXPECT_EQ(texts.at(control_id("Year_Edit")), L"2026");
     for (int month = 1; month <= 12; ++month)
-        EXPECT_EQ(texts.at(control_id(("Label" + std::to_string(month)).c_str())), kMonths[month - 1]) << month;
+        EXPECT_EQ(texts.at(control_id(("Label" + std::to_string(month)).c_str())), kMonths[month - 1])
+            << month;
     expect_grids_name(texts, L"2026");
     // The frame round the button row has no caption; every other control has a text.
     for (const auto& [id, text] : texts) {
@@ -136,7 +142,8 @@ TEST_F(Win32WindowTexts, ComponentsAreMadeInTheDesignTablesOrder)
     for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
         const orr::mainform::Design& design = orr::mainform::kDesign[index];
         if (design.visual()) {
-            const HWND parent = design.parent ? GetDlgItem(form->Handle(), control_id(design.parent)) : form->Handle();
+            const HWND parent = design.parent ? GetDlgItem(form->Handle(), control_id(design.parent))
+                                              : form->Handle();
             designed[parent].push_back(control_id(index));
         }
     }
@@ -160,6 +167,47 @@ TEST_F(Win32WindowTexts, ComponentsAreMadeInTheDesignTablesOrder)
             designed_items.push_back(0);
     }
     EXPECT_EQ(items, designed_items);
+}
+
+bool on_top_checked(const TMainForm1& form)
+{
+    return (GetMenuState(form.MainMenu1, control_id("Always_On_Top_Option"), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+// Another program moving the window into the topmost band and out of it.
+TEST_F(Win32WindowTexts, TheOnTopMarkFollowsTheBandSetFromOutside)
+{
+    ASSERT_FALSE(on_top_checked(*form));
+    for (const bool on : {true, false}) {
+        SetWindowPos(form->Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        EXPECT_EQ(on_top_checked(*form), on);
+    }
+}
+
+// A log-off is asked first and may be cancelled: answering leaves the maximised window
+// as it is, and the settings are written only when the session really ends.
+TEST_F(Win32WindowTexts, ALogOffSavesOnlyAtItsEndAndLeavesTheWindowMaximised)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string ini = std::string(folder) + "orrindale-session-test.ini";
+    DeleteFileA(ini.c_str());
+    form->Form().Settings_File_Path = [ini] { return ini; };
+    ShowWindow(form->Handle(), SW_MAXIMIZE);
+    ASSERT_TRUE(IsZoomed(form->Handle()));
+
+    EXPECT_TRUE(SendMessageA(form->Handle(), WM_QUERYENDSESSION, 0, 0));
+    EXPECT_TRUE(IsZoomed(form->Handle()));
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES) << "saved before the session ended";
+
+    SendMessageA(form->Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(IsZoomed(form->Handle()));
+    std::stringstream saved;
+    saved << std::ifstream(ini).rdbuf();
+    EXPECT_NE(saved.str().find("WindowState_wsMaximized=1"), std::string::npos) << saved.str();
+    EXPECT_TRUE(dialogs_.shown.empty());
+    DeleteFileA(ini.c_str());
 }
 
 } // namespace
