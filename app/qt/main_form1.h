@@ -11,6 +11,7 @@
 #include "app/main_form.h"
 #include "app/qt/window_frame.h"
 #include "app/qt/window_manager_events.h"
+#include "platform/locale_names.h"
 
 class QAction;
 class QGroupBox;
@@ -98,8 +99,11 @@ private:
     void SetHint(const std::string& hint) override;
     void ShowAbout(const orr::AboutTexts& texts) override;
     void Close() override { close(); }
-    std::string LongDayName(int weekday) const override;
-    std::string LongMonthName(int month) const override;
+    std::string LongDayName(int weekday) const override
+    {
+        return orr::platform::locale_day_name(weekday, false);
+    }
+    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
 
     orr::MainForm form_{static_cast<orr::MainFormView&>(*this)};
     QWidget* client_ = nullptr;

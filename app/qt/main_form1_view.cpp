@@ -14,8 +14,8 @@
 #include "app/qt/always_on_top.h"
 #include "app/qt/main_form1.h"
 #include "app/scaling/screen_density.h"
-#include "app/qt/qt_locale_names.h"
 #include "monthgrid/qt/calendar.h"
+#include "platform/locale_names.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ void TMainForm1::SetLabelColour(int month, int colour)
 {
     QLabel* label = labels_[month - 1];
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    palette.setColor(QPalette::WindowText,
+                     QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
     label->setPalette(palette);
 }
 
@@ -113,9 +114,7 @@ orr::Screens TMainForm1::ScreenLayout() const
 void TMainForm1::ShowWindow(int command)
 {
     switch (command) {
-    case orr::kShowMaximized:
-        showMaximized();
-        break;
+    case orr::kShowMaximized: showMaximized(); break;
     case orr::kShowMinimized:
         setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
         break;
@@ -150,7 +149,10 @@ void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 void TMainForm1::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
 // On X11 the icon name, which taskbars show.
-void TMainForm1::SetTaskbarTitle(const std::string& title) { setWindowIconText(QString::fromStdString(title)); }
+void TMainForm1::SetTaskbarTitle(const std::string& title)
+{
+    setWindowIconText(QString::fromStdString(title));
+}
 
 void TMainForm1::SetHint(const std::string& hint) { setToolTip(QString::fromStdString(hint)); }
 
@@ -163,7 +165,3 @@ void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
     AboutBox->SetTexts(texts);
     AboutBox->exec();
 }
-
-std::string TMainForm1::LongDayName(int weekday) const { return QtLocaleNames().LongDayName(weekday); }
-
-std::string TMainForm1::LongMonthName(int month) const { return QtLocaleNames().LongMonthName(month); }

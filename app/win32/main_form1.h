@@ -14,6 +14,7 @@
 #include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
 #include "core/win32/window.h"
+#include "platform/locale_names.h"
 
 using orr::win32::FontCache;
 using orr::win32::FontChoice;
@@ -86,8 +87,11 @@ private:
     void SetHint(const std::string& hint) override { hint_ = hint; }
     void ShowAbout(const orr::AboutTexts& texts) override;
     void Close() override;
-    std::string LongDayName(int weekday) const override;
-    std::string LongMonthName(int month) const override;
+    std::string LongDayName(int weekday) const override
+    {
+        return orr::platform::locale_day_name(weekday, false);
+    }
+    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
 
     orr::MainForm form_{*this};
     // The density the controls were made at; after a move to a monitor of another

@@ -212,18 +212,3 @@ void TMainForm1::Close()
     // Posted, so the click that asked for it has finished before the window goes.
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
-
-std::string TMainForm1::LongDayName(int weekday) const
-{
-    // The locale counts LOCALE_SDAYNAME1 = Monday .. LOCALE_SDAYNAME7 = Sunday.
-    const LCTYPE item = LOCALE_SDAYNAME1 + static_cast<LCTYPE>((weekday + 5) % 7);
-    char name[80] = {};
-    return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
-}
-
-std::string TMainForm1::LongMonthName(int month) const
-{
-    char name[80] = {};
-    const LCTYPE item = LOCALE_SMONTHNAME1 + static_cast<LCTYPE>(month - 1);
-    return GetLocaleInfoA(LOCALE_USER_DEFAULT, item, name, sizeof name) > 0 ? name : "";
-}

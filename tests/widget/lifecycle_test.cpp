@@ -14,9 +14,9 @@
 
 #include "app/qt/main_form1.h"
 #include "app/settings/settings_file.h"
-#include "app/qt/qt_locale_names.h"
 #include "app/title_clock.h"
 #include "core/error.h"
+#include "platform/locale_names.h"
 #include "test_support.h"
 #include "year_window.h"
 
@@ -41,17 +41,14 @@ protected:
         path = folder.filePath(QStringLiteral("orrindale.ini")).toStdString();
     }
 
-    void write_settings(const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    void write_settings(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
     bool settings_exist() const { return QFile::exists(QString::fromStdString(path)); }
     orr::WindowSettings saved() const { return orr::read_window_settings(path); }
 
     TMainForm1& make()
     {
         form = std::make_unique<TMainForm1>();
-        form->Timer1->stop();  // the clock is driven by hand where it matters
+        form->Timer1->stop(); // the clock is driven by hand where it matters
         form->Form().Settings_File_Path = [this] { return path; };
         return *form;
     }
@@ -274,10 +271,10 @@ TEST_F(Lifecycle, MenuHasEveryItemWithItsAccessKeyAndOnlyTheTwoOptionsCarryMarks
     };
     EXPECT_EQ(form->FileMenu->title(), "&File");
     EXPECT_EQ(items(form->FileMenu),
-              (std::vector<std::string>{"Always_On_Top_Option Always &On Top [check]",
-                                        "Auto_Run_at_Windows_Startup_Option &Auto-Run at Windows Startup [check]",
-                                        "Restore_Factory_Defaults_Option &Restore Factory Defaults", "N2 -",
-                                        "ExitOption E&xit"}));
+              (std::vector<std::string>{
+                  "Always_On_Top_Option Always &On Top [check]",
+                  "Auto_Run_at_Windows_Startup_Option &Auto-Run at Windows Startup [check]",
+                  "Restore_Factory_Defaults_Option &Restore Factory Defaults", "N2 -", "ExitOption E&xit"}));
     EXPECT_EQ(form->HelpMenu->title(), "&Help");
     EXPECT_EQ(items(form->HelpMenu),
               (std::vector<std::string>{"View_Readme_file_Option &View Readme file",
@@ -310,12 +307,25 @@ TEST_F(Lifecycle, AutoRunMarkFollowsWhatItsCommandDid)
     EXPECT_EQ(dialogs_.shown[2].kind, orr::BoxKind::Information);
 }
 
+// The names the main window gives the caption.
+struct DefaultLocaleNames : orr::LocaleNames {
+    std::string LongDayName(int weekday) const override
+    {
+        return orr::platform::locale_day_name(weekday, false);
+    }
+    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
+};
+
 TEST(TitleClock, CaptionTakesItsNamesFromTheLocale)
 {
-    EXPECT_EQ(orr::clock_caption({2026, 12, 8, 15, 4, 5, 0}, QtLocaleNames(QLocale(QLocale::German, QLocale::Germany))),
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(orr::clock_caption({2026, 12, 8, 15, 4, 5, 0}, DefaultLocaleNames()),
               "Orrindale v1.0 -    Dienstag Dezember 8, 2026,  at  03:04:05 PM  ");
-    EXPECT_EQ(orr::clock_caption({2026, 1, 31, 23, 59, 59, 0}, QtLocaleNames(QLocale(QLocale::English))),
+    QLocale::setDefault(QLocale(QLocale::English));
+    EXPECT_EQ(orr::clock_caption({2026, 1, 31, 23, 59, 59, 0}, DefaultLocaleNames()),
               "Orrindale v1.0 -    Saturday January 31, 2026,  at  11:59:59 PM  ");
+    QLocale::setDefault(before);
 }
 
 TEST_F(Lifecycle, ClockRunsFromCreationAndWritesTheCaptionOnlyWhenItChanges)
@@ -330,7 +340,8 @@ TEST_F(Lifecycle, ClockRunsFromCreationAndWritesTheCaptionOnlyWhenItChanges)
     form->installEventFilter(&changes);
     clock_.set({2026, 12, 8, 0, 0, 0, 0});
     form->Form().Timer1Timer();
-    EXPECT_EQ(form->windowTitle().toStdString(), orr::clock_caption(orr::clock().now(), QtLocaleNames()));
+    EXPECT_EQ(form->windowTitle().toStdString(),
+              orr::clock_caption(orr::clock().now(), DefaultLocaleNames()));
     clock_.set({2026, 12, 8, 0, 0, 0, 500});
     form->Form().Timer1Timer();
     form->Form().Timer1Timer();
