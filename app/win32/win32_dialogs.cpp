@@ -40,7 +40,8 @@ void centre_on_work_area(HWND box, HWND owner)
     SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// One box on screen. A thread-local CBT hook catches the box when it is first activated:
+// One box on screen. A thread-local hook catches the box as the system has laid it out
+// (WM_INITDIALOG has returned), so that the system's own placement never comes after ours:
 // it gets our button texts (the system's are localised) and is centred, and a Yes/No box is
 // subclassed so that Escape answers No: Windows ignores Escape there, Wine answers IDCANCEL.
 // The callbacks make only C calls and are noexcept, so they need no event guard (which
@@ -49,7 +50,7 @@ class BoxSession {
 public:
     BoxSession(HWND owner, bool yes_no)
         : owner_(owner), yes_no_(yes_no), outer_(current_),
-          hook_(SetWindowsHookExA(WH_CBT, &BoxSession::cbt_hook, nullptr, GetCurrentThreadId()))
+          hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, &BoxSession::laid_out, nullptr, GetCurrentThreadId()))
     {
         current_ = this;
     }
@@ -67,10 +68,11 @@ public:
     BoxSession& operator=(const BoxSession&) = delete;
 
 private:
-    static LRESULT CALLBACK cbt_hook(int code, WPARAM wparam, LPARAM lparam) noexcept
+    static LRESULT CALLBACK laid_out(int code, WPARAM wparam, LPARAM lparam) noexcept
     {
-        if (code == HCBT_ACTIVATE && current_)
-            current_->adopt(reinterpret_cast<HWND>(wparam));
+        const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lparam);
+        if (code == HC_ACTION && sent->message == WM_INITDIALOG && current_)
+            current_->adopt(sent->hwnd);
         return CallNextHookEx(nullptr, code, wparam, lparam);
     }
 
@@ -89,8 +91,7 @@ private:
         return DefSubclassProc(box, message, wparam, lparam);
     }
 
-    // Only the first dialog activated after MessageBoxA is called is ours; later
-    // activations (the box regaining focus, say) leave it as it is.
+    // Only the first dialog laid out after MessageBoxA is called is ours.
     void adopt(HWND window)
     {
         if (adopted_ || !is_dialog(window))
