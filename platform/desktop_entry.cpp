@@ -150,6 +150,17 @@ void DesktopEntry::set(std::string_view key, std::string_view raw_value)
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(group_end_++), std::move(line));
 }
 
+void DesktopEntry::remove(std::string_view key)
+{
+    for (std::size_t i = group_end_; i-- > 0;) {
+        const auto line = key_line_of(lines_[i]);
+        if (line && line->key == key) {
+            lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+            --group_end_;
+        }
+    }
+}
+
 std::string DesktopEntry::text() const
 {
     std::string text;

@@ -25,6 +25,8 @@ public:
     // Rewrites every line of the key in the main group; adds one at the group's end when
     // there is none.
     void set(std::string_view key, std::string_view raw_value);
+    // Drops every line of the key in the main group.
+    void remove(std::string_view key);
     std::string text() const;
 
 private:

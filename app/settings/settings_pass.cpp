@@ -5,7 +5,6 @@
 
 #include "app/settings/ini_number.h"
 #include "app/settings/settings_error.h"
-#include "platform/file_contents.h"
 
 namespace orr {
 
@@ -28,7 +27,7 @@ IniText text_of(const ProfileText& profile)
 
 SettingsReadPass::SettingsReadPass(const std::string& path)
 {
-    platform::FileRead read = platform::read_file(path, kMaxSettingsFileBytes);
+    platform::FileRead read = platform::read_file(path);
     if (read.status == platform::ReadStatus::Ok)
         text_ = text_of(decode_profile(std::move(read.bytes)));
 }

@@ -9,12 +9,13 @@
 
 #include "app/settings/ini_text.h"
 #include "app/settings/profile_encoding.h"
+#include "platform/file_contents.h"
 #include "platform/file_update.h"
 
 namespace orr {
 
-// A settings file is a few hundred bytes; anything past this is no settings file.
-inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
+// The bound of every file the program reads.
+inline constexpr std::size_t kMaxSettingsFileBytes = platform::kMaxReadBytes;
 
 // How long a writing pass waits for another program that holds the file.
 inline constexpr std::chrono::milliseconds kSettingsLockWait{1000};

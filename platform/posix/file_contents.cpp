@@ -18,19 +18,31 @@ namespace {
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr std::size_t kReadChunk = 65536;
 
+ReadStatus missing_or_failed()
+{
+    return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Failed;
+}
+
 } // namespace
 
 FileRead read_file(const std::string& path, std::size_t max_bytes)
 {
     FileRead result;
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd.valid()) {
-        result.status = (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Failed;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        result.status = missing_or_failed();
         return result;
     }
     result.status = ReadStatus::Failed;
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode))
+    if (!S_ISREG(info.st_mode))
+        return result;
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid()) {
+        result.status = missing_or_failed();
+        return result;
+    }
+    // The name may have been given to something else since.
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return result;
     std::string& bytes = result.bytes;
     if (S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= max_bytes)

@@ -12,6 +12,7 @@
 #include "core/product.h"
 #include "platform/autostart_entry.h"
 #include "platform/file_contents.h"
+#include "platform/posix/file_io.h"
 
 namespace orr::platform {
 namespace {
@@ -47,6 +48,29 @@ bool is_writable_folder(const std::string& path)
            ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
+// The path itself when it is there, else the nearest folder above it that is; "" when
+// something else than its absence stops the search.
+std::string nearest_present(std::string path)
+{
+    struct stat info {};
+    while (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT || path == "/" || path == ".")
+            return {};
+        path = folder_of(path);
+    }
+    return path;
+}
+
+// The folder and every missing one above it, each made private.
+bool make_folders(const std::string& path)
+{
+    if (::mkdir(path.c_str(), kFolderMode) == 0 || errno == EEXIST)
+        return true;
+    const std::string parent = folder_of(path);
+    return errno == ENOENT && parent != path && make_folders(parent) &&
+           (::mkdir(path.c_str(), kFolderMode) == 0 || errno == EEXIST);
+}
+
 // What a file in the folder holds, seen as a registry value.
 struct Snapshot {
     bool present = false;
@@ -78,7 +102,7 @@ public:
         const auto path = entry_path(name);
         if (!path)
             return false;
-        if (::mkdir(folder_.c_str(), kFolderMode) != 0 && errno != EEXIST)
+        if (!make_folders(folder_))
             return false;
         const FileRead old = read_file(*path);
         if (old.status == ReadStatus::Failed)
@@ -138,10 +162,9 @@ public:
         if (config.empty())
             return nullptr;
         const std::string folder = config + kAutostartFolder;
-        // Full access: the folder is writable, or it can be made on the first write.
-        struct stat info {};
-        const bool exists = ::stat(folder.c_str(), &info) == 0;
-        if (exists ? !is_writable_folder(folder) : (errno != ENOENT || !is_writable_folder(config)))
+        // Full access: the folder is writable, or it and the folders missing above it can be
+        // made on the first write.
+        if (!is_writable_folder(nearest_present(folder)))
             return nullptr;
         return std::make_unique<AutostartKey>(folder);
     }

@@ -1,5 +1,6 @@
-// The autostart entry's text: Exec quoting and escaping that carries any path there and
-// back, what an entry written by a desktop or by hand reads as, and what a rewrite keeps.
+// The autostart entry's text: an Exec that carries any path there and back, entries of the
+// escaped form read back, what an entry written by a desktop or by hand reads as, and what
+// a rewrite keeps.
 #include <gtest/gtest.h>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr const char* kName = "Orrindale v1.0";
 
-TEST(ExecLine, PathsAreQuotedAndEscapedAsDesktopsSplitThem)
+TEST(ExecLine, PathsThatNeedNoEscapeAreWrittenAsThemselves)
 {
     struct Case {
         std::string path;
@@ -20,20 +21,50 @@ TEST(ExecLine, PathsAreQuotedAndEscapedAsDesktopsSplitThem)
     const Case cases[] = {
         {"/opt/orrindale/orrindale", "/opt/orrindale/orrindale"},
         {"/opt/my apps/orrindale", "\"/opt/my apps/orrindale\""},
+        {"/opt/it's; (here)/orrindale", "\"/opt/it's; (here)/orrindale\""},
+        {"/opt/a=b/caf\xC3\xA9/orrindale", "/opt/a=b/caf\xC3\xA9/orrindale"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exec_value_for(c.path), c.exec) << c.path;
+        EXPECT_EQ(program_of_exec(c.exec), c.path) << c.exec;
+    }
+}
+
+TEST(ExecLine, PathsThatNeedAnEscapeGoThroughTheDecoderAndBack)
+{
+    EXPECT_EQ(exec_value_for("/opt/100%/o"),
+              "/bin/sh -c \"echo L29wdC8xMDAlL28= | base64 -d | xargs -0 nice -n 0\"");
+    for (const std::string path :
+         {"/opt/it's \"here\"/orrindale", "/opt/$HOME/`id`/orrindale", "/opt/back\\slash/orrindale",
+          "/opt/100% sure/%f", "/opt/tab\there/new\nline\n", "C:\\Program Files\\Orrindale\\orrindale.exe"}) {
+        const auto exec = exec_value_for(path);
+        ASSERT_TRUE(exec) << path;
+        EXPECT_TRUE(exec->starts_with("/bin/sh -c \"echo ")) << *exec;
+        EXPECT_EQ(program_of_exec(*exec), path) << *exec;
+    }
+    // Not the decoder's exact form: a command line like any other.
+    EXPECT_EQ(program_of_exec("/bin/sh -c \"echo L28*= | base64 -d | xargs -0 nice -n 0\""),
+              "/bin/sh -c \"echo L28*= | base64 -d | xargs -0 nice -n 0\"");
+}
+
+TEST(ExecLine, EntriesWrittenWithTheDesktopEscapesReadAsTheirPath)
+{
+    struct Case {
+        std::string path;
+        std::string exec; // as it stands in the file
+    };
+    const Case cases[] = {
         {"/opt/it's \"here\"/orrindale", "\"/opt/it's \\\\\"here\\\\\"/orrindale\""},
         {"/opt/$HOME/`id`/orrindale", "\"/opt/\\\\$HOME/\\\\`id\\\\`/orrindale\""},
         {"/opt/back\\slash/orrindale", "\"/opt/back\\\\\\\\slash/orrindale\""},
         {"/opt/100%/orrindale", "/opt/100%%/orrindale"},
         {"/opt/100% sure/%f", "\"/opt/100%% sure/%%f\""},
         {"/opt/tab\there/new\nline", "\"/opt/tab\\there/new\\nline\""},
-        {"/opt/a=b/caf\xC3\xA9/orrindale", "/opt/a=b/caf\xC3\xA9/orrindale"},
         {"C:\\Program Files\\Orrindale\\orrindale.exe",
          "\"C:\\\\\\\\Program Files\\\\\\\\Orrindale\\\\\\\\orrindale.exe\""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(exec_value_for(c.path), c.exec) << c.path;
+    for (const auto& c : cases)
         EXPECT_EQ(program_of_exec(c.exec), c.path) << c.exec;
-    }
 }
 
 TEST(ExecLine, WhatNoEntryCanCarryIsRefused)
@@ -82,6 +113,15 @@ TEST(AutostartEntry, WhatAFileReadsAs)
         {"[Desktop Entry]\nExec=/opt/o\nX-GNOME-Autostart-enabled=false\n", AutostartState::SwitchedOff, ""},
         {"[Desktop Entry]\nExec=/opt/o\nHidden=false\nX-GNOME-Autostart-enabled=true\n",
          AutostartState::Starts, "/opt/o"},
+        // Booleans as GLib reads them: "1" and "0" too, trailing blanks ignored, case kept,
+        // and a switch that is no boolean reads as false.
+        {"[Desktop Entry]\nExec=/opt/o\nHidden=1\n", AutostartState::SwitchedOff, ""},
+        {"[Desktop Entry]\nExec=/opt/o\nHidden=true \t\n", AutostartState::SwitchedOff, ""},
+        {"[Desktop Entry]\nExec=/opt/o\nX-GNOME-Autostart-enabled=0\n", AutostartState::SwitchedOff, ""},
+        {"[Desktop Entry]\nExec=/opt/o\nX-GNOME-Autostart-enabled=false \n", AutostartState::SwitchedOff, ""},
+        {"[Desktop Entry]\nExec=/opt/o\nX-GNOME-Autostart-enabled=yes\n", AutostartState::SwitchedOff, ""},
+        {"[Desktop Entry]\nExec=/opt/o\nHidden=True\nX-GNOME-Autostart-enabled=1 \n", AutostartState::Starts,
+         "/opt/o"},
         // Exec of another group or language is not the entry's.
         {"[Desktop Entry]\nExec[de]=/opt/o\n[Desktop Action x]\nExec=/opt/o\n", AutostartState::NotAnEntry,
          ""},
@@ -108,6 +148,7 @@ TEST(AutostartEntry, RewritingKeepsEverythingButExecAndTheSwitches)
                             "Name=My calendar\n"
                             "Name[de]=Mein Kalender\n"
                             "Exec=/old/place/orrindale\n"
+                            "TryExec=/old/place/orrindale\n"
                             "Hidden=true\n"
                             "X-GNOME-Autostart-enabled=false\n"
                             "Comment=Starts at login\n"

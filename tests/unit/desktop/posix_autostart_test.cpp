@@ -1,9 +1,11 @@
 // The Linux registry store in a temporary XDG_CONFIG_HOME: enabling writes an entry that
-// desktop-file-validate accepts and that names the program exactly, disabling removes it,
-// and entries switched off, foreign files and unwritable folders read as they should.
+// desktop-file-validate accepts and that gives the program back exactly, disabling removes
+// it, and entries switched off, foreign files, devices and missing or unwritable folders
+// read as they should.
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -98,17 +100,22 @@ TEST_F(AutostartStore, EnablingWritesAValidEntryWhoseExecNamesTheProgramExactly)
     const Case cases[] = {
         {"/opt/orrindale/orrindale", "/opt/orrindale/orrindale"},
         {"/home/ann/My Programs/orrindale", "\"/home/ann/My Programs/orrindale\""},
-        {"/home/ann/\"quoted\" 'too'/orrindale", "\"/home/ann/\\\\\"quoted\\\\\" 'too'/orrindale\""},
-        {"/home/ann/$PATH and `ls`/orrindale", "\"/home/ann/\\\\$PATH and \\\\`ls\\\\`/orrindale\""},
-        {"/home/ann/50% off/orrindale", "\"/home/ann/50%% off/orrindale\""},
-        {"/home/ann/back\\slash/orrindale", "\"/home/ann/back\\\\\\\\slash/orrindale\""},
+        {"/home/ann/it's (mine)/orrindale", "\"/home/ann/it's (mine)/orrindale\""},
+        // Paths no escape carries to every desktop go through a decoder that the end-to-end
+        // tests start.
+        {"/home/ann/\"quoted\" 'too'/orrindale", nullptr},
+        {"/home/ann/$PATH and `ls`/orrindale", nullptr},
+        {"/home/ann/50% off/orrindale", nullptr},
+        {"/home/ann/back\\slash/orrindale", nullptr},
     };
     for (const auto& c : cases) {
         program.path = c.path;
         user.shown.clear();
         ASSERT_TRUE(auto_run.Enable_Auto_Run()) << c.path;
         const std::string entry = test::get_bytes(entry_path());
-        EXPECT_EQ(exec_line_of(entry), c.exec);
+        if (c.exec) {
+            EXPECT_EQ(exec_line_of(entry), c.exec);
+        }
         EXPECT_EQ(validation_errors(entry_path()), "") << entry;
         EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
         ASSERT_EQ(user.shown.size(), 1u) << "a prompt for " << c.path;
@@ -191,7 +198,8 @@ std::string enable_and_box(AutoRun& auto_run, RecordingDialogs& user)
 {
     user.shown.clear();
     const std::string answer = auto_run.Enable_Auto_Run() ? "enabled\n" : "refused\n";
-    return answer + (user.shown.size() == 1 ? user.shown[0].text : std::to_string(user.shown.size()) + " boxes");
+    return answer +
+           (user.shown.size() == 1 ? user.shown[0].text : std::to_string(user.shown.size()) + " boxes");
 }
 
 // The write's box when the folder cannot be used; nothing is made.
@@ -209,12 +217,55 @@ void expect_key_missing(const std::string& answer, const fs::path& config)
     EXPECT_FALSE(fs::exists(config / "autostart"));
 }
 
-TEST_F(AutostartStore, NoConfigFolderOrAFileInItsPlaceIsTheMissingKey)
+TEST_F(AutostartStore, AFileInPlaceOfTheConfigFolderIsTheMissingKey)
 {
     fs::remove(config);
-    expect_key_missing(enable_and_box(auto_run, user), config);
     test::put_bytes(config.string(), "a file");
     expect_key_missing(enable_and_box(auto_run, user), config);
+}
+
+TEST_F(AutostartStore, MissingConfigFoldersAreMadePrivate)
+{
+    const fs::path deeper = folder.path() / "new" / "config";
+    ScopedEnv xdg_deeper{"XDG_CONFIG_HOME", deeper.string()};
+    EXPECT_EQ(enable_and_box(auto_run, user),
+              "enabled\nThis program (orrindale) will now run automatically at Windows Start-Up.");
+    for (const fs::path& made : {folder.path() / "new", deeper, deeper / "autostart"})
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
+    EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
+}
+
+TEST_F(AutostartStore, AnEntrySwitchedOffIsLeftAloneWhereverTheProgramMoved)
+{
+    fs::create_directory(config / "autostart");
+    for (const char* off : {"Hidden=1\n", "Hidden=true \n", "X-GNOME-Autostart-enabled=0\n",
+                            "X-GNOME-Autostart-enabled=false \n"}) {
+        const std::string entry = std::string("[Desktop Entry]\nType=Application\nName=O\n") +
+                                  "Exec=/elsewhere/orrindale\n" + off;
+        test::put_bytes(entry_path(), entry);
+        user.answer = BoxAnswer::Yes;
+        EXPECT_FALSE(auto_run.Verify_Auto_Run_Path()) << off;
+        EXPECT_TRUE(user.shown.empty()) << off;
+        EXPECT_EQ(test::get_bytes(entry_path()), entry);
+    }
+}
+
+TEST_F(AutostartStore, AnEntryThatIsNoRegularFileIsReadWithinBounds)
+{
+    fs::create_directory(config / "autostart");
+    const std::string fifo = (folder.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A writer that keeps the fifo open: a blocking read would wait for it for good.
+    const int writer_end = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer_end, 0);
+    const std::string big = (folder.path() / "big").string();
+    test::put_bytes(big, "[Desktop Entry]\nExec=/opt/orrindale/orrindale\n" + std::string(2 << 20, '#'));
+    for (const std::string& target : {std::string("/dev/zero"), std::string("/dev/urandom"), fifo, big}) {
+        fs::remove(entry_path());
+        fs::create_symlink(target, entry_path());
+        EXPECT_THROW(auto_run.Verify_Auto_Run_Path(), ERegistryException) << target;
+    }
+    ::close(writer_end);
 }
 
 TEST_F(AutostartStore, AReadOnlyConfigFolderIsTheMissingKey)
