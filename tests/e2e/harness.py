@@ -382,7 +382,8 @@ class XSession:
         if visible:
             args.append("--onlyvisible")
         if pid is not None:
-            args += ["--pid", str(pid)]
+            # Without --all a window matching the name alone would do.
+            args += ["--all", "--pid", str(pid)]
         args += ["--name", "^" + re.escape(title_prefix)]
         out = self._try(*args)
         if not out:

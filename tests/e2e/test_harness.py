@@ -1,5 +1,6 @@
-"""The harness never leaves an X server, window manager or program running:
-not after a failing test, not when it is terminated, not when it is killed."""
+"""The harness tells two copies' windows apart by process, and never leaves an X
+server, window manager or program running: not after a failing test, not when it
+is terminated, not when it is killed."""
 
 import json
 import os
@@ -12,7 +13,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import E2EFailure, XSession, check, run_test, wait_until  # noqa: E402
+from harness import TITLE, E2EFailure, XSession, check, run_test, wait_until  # noqa: E402
 
 
 def alive(pid):
@@ -60,7 +61,22 @@ def run_child():
 CHILD_END_S = 45
 
 
+def two_copies_are_told_apart(exe):
+    """A window looked up by process is that process's, with another copy running."""
+    with XSession() as x:
+        progs = [x.start_program(exe) for _ in range(2)]
+        wins = [prog.wait_window(TITLE) for prog in progs]
+        check(wins[0].id != wins[1].id, "both copies found the same window")
+        for prog, win in zip(progs, wins):
+            found = [w.id for w in x.find_windows(TITLE, pid=prog.pid)]
+            check(found == [win.id], f"the windows of process {prog.pid}: {found}, want [{win.id}]")
+            win.close()
+            check(prog.wait_exit() == 0, "a copy did not end cleanly")
+
+
 def main():
+    two_copies_are_told_apart(sys.argv[1])
+
     # A failing test inside the session.
     try:
         with XSession() as x:
