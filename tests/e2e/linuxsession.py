@@ -7,7 +7,6 @@ WineSession answers the same calls for orrindale.exe."""
 import os
 import shlex
 import subprocess
-import urllib.parse
 from pathlib import Path
 
 import yearview as yv
@@ -113,7 +112,9 @@ class LinuxSession(XSession):
         return calls
 
     def links(self):
-        return [urllib.parse.unquote(" ".join(call)) for call in self.calls()]
+        """What each start was handed: the one argument as it came, or all of them
+        in a list when there were more."""
+        return [call[0] if len(call) == 1 else call for call in self.calls()]
 
     def viewed(self):
         return self.calls()
