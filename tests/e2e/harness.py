@@ -430,13 +430,14 @@ class XSession:
     # -- programs
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
-                      address_space=None, setup=None):
+                      address_space=None, setup=None, folder_name=None):
         """Copies executable (plus extra_files, and files = {name: text or
-        bytes} written fresh) into a new folder and starts it from there;
-        address_space (bytes) limits its memory, so that a runaway fails alone;
-        setup(folder) prepares what files cannot (links, modes) before the start."""
+        bytes} written fresh) into a new folder (named folder_name, if given) and
+        starts it from there; address_space (bytes) limits its memory, so that a
+        runaway fails alone; setup(folder) prepares what files cannot (links, modes)
+        before the start."""
         prog = Program(self, Path(executable), extra_files, files or {}, env or {}, args,
-                       address_space, setup)
+                       address_space, setup, folder_name)
         self.programs.append(prog)
         return prog
 
@@ -445,12 +446,14 @@ class Program:
     """The program under test, run from its own temporary folder."""
 
     def __init__(self, session, executable, extra_files, files, env, args, address_space=None,
-                 setup=None):
+                 setup=None, folder_name=None):
         self.session = session
         check(executable.is_file(), f"program not found: {executable}")
         n = len(session.programs)
         self.folder = session.dir / f"run{n}"
-        self.folder.mkdir()
+        if folder_name is not None:
+            self.folder /= folder_name
+        self.folder.mkdir(parents=True)
         self.exe = self.folder / executable.name
         shutil.copy2(executable, self.exe)
         for extra in extra_files:
@@ -475,7 +478,7 @@ class Program:
         self._spawn(args, n)
 
     def _spawn(self, args, n):
-        self.log_path = self.folder.parent / f"run{n}-output.log"
+        self.log_path = self.session.dir / f"run{n}-output.log"
         address_space = self.address_space
 
         def prepare():
