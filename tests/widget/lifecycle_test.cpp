@@ -286,17 +286,22 @@ TEST_F(Lifecycle, AutoRunMarkFollowsWhatItsCommandDid)
 {
     make();
     QAction* item = form->Auto_Run_at_Windows_Startup_Option;
-    // No configuration folder: enabling fails, reported as the registry's error.
+    struct MadeFolder {
+        QString path = qEnvironmentVariable("XDG_CONFIG_HOME");
+        ~MadeFolder() { QDir(path).removeRecursively(); }
+    } config;
+    // A file where the configuration folder belongs: enabling fails, reported as the
+    // registry's error.
+    QFile in_the_way(config.path);
+    ASSERT_TRUE(in_the_way.open(QIODevice::WriteOnly));
+    in_the_way.close();
     item->trigger();
     EXPECT_FALSE(item->isChecked());
     ASSERT_EQ(dialogs_.shown.size(), 1u);
     EXPECT_EQ(dialogs_.shown[0].kind, orr::BoxKind::Error);
 
-    // With one, enabling and then disabling both work, each saying so.
-    struct MadeFolder {
-        QString path = qEnvironmentVariable("XDG_CONFIG_HOME");
-        ~MadeFolder() { QDir(path).removeRecursively(); }
-    } config;
+    // With the folder, enabling and then disabling both work, each saying so.
+    ASSERT_TRUE(in_the_way.remove());
     ASSERT_TRUE(QDir().mkpath(config.path));
     item->trigger();
     EXPECT_TRUE(item->isChecked());

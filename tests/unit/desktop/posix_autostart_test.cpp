@@ -198,8 +198,7 @@ std::string enable_and_box(AutoRun& auto_run, RecordingDialogs& user)
 {
     user.shown.clear();
     const std::string answer = auto_run.Enable_Auto_Run() ? "enabled\n" : "refused\n";
-    return answer +
-           (user.shown.size() == 1 ? user.shown[0].text : std::to_string(user.shown.size()) + " boxes");
+    return answer + (user.shown.size() == 1 ? user.shown[0].text : std::to_string(user.shown.size()) + " boxes");
 }
 
 // The write's box when the folder cannot be used; nothing is made.
@@ -250,7 +249,7 @@ TEST_F(AutostartStore, AnEntrySwitchedOffIsLeftAloneWhereverTheProgramMoved)
     }
 }
 
-TEST_F(AutostartStore, AnEntryThatIsNoRegularFileIsReadWithinBounds)
+TEST_F(AutostartStore, AnEntryLinkedToADeviceAFifoOrAHugeFileIsReadWithinBounds)
 {
     fs::create_directory(config / "autostart");
     const std::string fifo = (folder.path() / "fifo").string();
