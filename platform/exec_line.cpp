@@ -16,6 +16,7 @@ namespace {
 constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
 constexpr char kFieldCode = '%';
+constexpr char kSingleQuote = '\'';
 constexpr char kDelete = 0x7f;
 // The path in base64 between these; xargs starts it through nice, which unlike env takes
 // no "name=value" argument for a setting, at the niceness the program had anyway.
@@ -26,11 +27,13 @@ bool is_control(char c) { return static_cast<unsigned char>(c) < 0x20 || c == kD
 
 bool is_unwritable(char c) { return is_control(c) && c != '\t' && c != '\n' && c != '\r'; }
 
-// Written as it is, quoted or not, when no reader has anything to undo in it.
+// Written as it is, quoted or not, when no reader has anything to undo in it and systemd
+// takes it for a program: it refuses one whose path holds a single quote.
 bool needs_no_escape(std::string_view program)
 {
     return std::ranges::none_of(program, [](char c) {
-        return is_control(c) || c == kFieldCode || kEscapedInQuotes.find(c) != std::string_view::npos;
+        return is_control(c) || c == kFieldCode || c == kSingleQuote ||
+               kEscapedInQuotes.find(c) != std::string_view::npos;
     });
 }
 

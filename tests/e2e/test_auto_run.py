@@ -60,8 +60,10 @@ def enable_and_disable_from_the_menu(x, exe):
     check(checked(prog), "the File menu item was not checked after enabling")
 
 
-# Every character that once needed an escape in an Exec, a space and letters beyond ASCII.
-AWKWARD_FOLDERS = ("100% sure", "it's \"quoted\" back\\slash", "$HOME `id` \u03a9mega \u00fcn\u00ef")
+# Every character that once needed an escape in an Exec, a space and letters beyond ASCII;
+# the last folder's path is written as it is.
+AWKWARD_FOLDERS = ("100% sure", "it's \"quoted\" back\\slash", "$HOME `id` \u03a9mega",
+                   "My Programs (\u00fcn\u00ef)")
 GENERATOR = "/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator"
 
 

