@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_form_design.h"
+#include "platform/win32/wide_text.h"
 
 namespace {
 
@@ -131,7 +132,9 @@ orr::BoxAnswer Win32Dialogs::show(const orr::BoxRequest& box)
     int answer = 0;
     {
         BoxSession session(owner_, yes_no);
-        answer = MessageBoxA(owner_, box.text.c_str(), box.caption.c_str(), style);
+        // Wide, so that a folder's name shows as it is whatever the code page.
+        answer = MessageBoxW(owner_, orr::platform::to_wide(box.text).c_str(),
+                             orr::platform::to_wide(box.caption).c_str(), style);
     }
     if (!yes_no)
         return orr::BoxAnswer::Ok;

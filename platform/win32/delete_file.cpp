@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace orr::platform {
 
-bool delete_file(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool delete_file(const std::string& path) { return DeleteFileW(wide_path(path).c_str()) != 0; }
 
 } // namespace orr::platform

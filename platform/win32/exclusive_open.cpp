@@ -1,20 +1,21 @@
 // Exclusive-open test on Windows: OpenFile with exclusive sharing, critical-error
-// dialogs switched off for the attempt.
+// dialogs switched off for the attempt. OpenFile takes ANSI names of up to 128 bytes;
+// any other name goes through CreateFileW with no sharing, which fails with the same codes.
 #include "platform/exclusive_open.h"
 
 #include <windows.h>
 
 #include "core/win32/handles.h"
+#include "platform/win32/wide_text.h"
 
 namespace orr::platform {
 
 namespace {
 
-// OpenFile keeps the name in a 128-byte buffer; longer names go through CreateFileA
-// with no sharing, which fails with the same codes.
 constexpr std::size_t kOpenFileNameLimit = OFS_MAXPATHNAME;
 
-OpenTest open_with_open_file(const std::string& path) {
+OpenTest open_with_open_file(const std::string& path)
+{
     OFSTRUCT details{};
     details.cBytes = sizeof details;
     const HFILE file = OpenFile(path.c_str(), &details, OF_READWRITE | OF_SHARE_EXCLUSIVE);
@@ -26,19 +27,24 @@ OpenTest open_with_open_file(const std::string& path) {
     return OpenTest::Closed;
 }
 
-OpenTest open_with_create_file(const std::string& path) {
-    const win32::FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return classify_windows_open_error(GetLastError());
+OpenTest open_with_create_file(const std::string& path)
+{
+    const win32::FileHandle file(CreateFileW(wide_path(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return classify_windows_open_error(GetLastError());
     return OpenTest::Closed;
 }
 
 } // namespace
 
-OpenTest test_exclusive_open(const std::string& path) {
+OpenTest test_exclusive_open(const std::string& path)
+{
     const UINT previous_mode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    const OpenTest result = path.size() < kOpenFileNameLimit ? open_with_open_file(path)
-                                                             : open_with_create_file(path);
+    // A best-fit look-alike in the ANSI name would test another file.
+    const std::optional<std::string> ansi = ansi_path(path);
+    const OpenTest result = ansi && ansi->size() < kOpenFileNameLimit ? open_with_open_file(*ansi)
+                                                                      : open_with_create_file(path);
     SetErrorMode(previous_mode);
     return result;
 }

@@ -1,8 +1,11 @@
-// Executable path on Windows: the module file name of the running process. A name of
-// MAX_PATH characters or more is a real path, not a cut one: the buffer grows to it.
+// Executable path on Windows: the module file name of the running process, in UTF-16 and
+// so whatever the code page lacks. A name of MAX_PATH characters or more is a real path,
+// not a cut one: the buffer grows to it.
 #include "platform/executable_path.h"
 
 #include <windows.h>
+
+#include "platform/win32/wide_text.h"
 
 namespace orr::platform {
 namespace {
@@ -17,15 +20,13 @@ char path_separator() { return '\\'; }
 std::string running_executable_path()
 {
     for (DWORD size = MAX_PATH; size <= kLongestPath; size *= 2) {
-        std::string buffer(size, '\0');
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        std::wstring buffer(size, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), size);
         if (length == 0)
             return {};
         // A full buffer means the name was cut short: try again with more room.
-        if (length < size) {
-            buffer.resize(length);
-            return buffer;
-        }
+        if (length < size)
+            return to_utf8(std::wstring_view(buffer.data(), length));
     }
     return {};
 }

@@ -1,4 +1,4 @@
-// Whole-file read and crash-safe replace on Windows (temporary file, flush, MoveFileExA).
+// Whole-file read and crash-safe replace on Windows (temporary file, flush, MoveFileExW).
 #include "platform/file_contents.h"
 
 #include <windows.h>
@@ -6,6 +6,7 @@
 
 #include "platform/temporary_name.h"
 #include "platform/win32/file_io.h"
+#include "platform/win32/wide_text.h"
 
 namespace orr::platform {
 
@@ -23,8 +24,9 @@ FileRead read_file(const std::string& path, std::size_t max_bytes)
     FileRead result;
     FileHandle file;
     for (int attempt = 0; !file.valid(); ++attempt) {
-        file = FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file = FileHandle(CreateFileW(wide_path(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.valid())
             break;
         const DWORD code = GetLastError();
@@ -66,17 +68,18 @@ FileRead read_file(const std::string& path, std::size_t max_bytes)
 
 bool replace_file(const std::string& path, const std::string& bytes)
 {
-    const DWORD old_attributes = GetFileAttributesA(path.c_str());
+    const std::wstring target = wide_path(path);
+    const DWORD old_attributes = GetFileAttributesW(target.c_str());
     const bool existed = old_attributes != INVALID_FILE_ATTRIBUTES;
     if (existed && (old_attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
         return false;
 
-    std::string temp;
+    std::wstring temp;
     FileHandle file;
     for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
-        temp = next_temporary_name(path);
+        temp = wide_path(next_temporary_name(path));
         file = FileHandle(
-            CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+            CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
             return false;
     }
@@ -86,15 +89,15 @@ bool replace_file(const std::string& path, const std::string& bytes)
     bool ok = write_all(file.get(), bytes) && FlushFileBuffers(file.get()) != 0;
     ok = file.close() && ok;
     ok = ok &&
-         MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+         MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok) {
-        DeleteFileA(temp.c_str());
+        DeleteFileW(temp.c_str());
         return false;
     }
     // The new file is a fresh one: give it the hidden, system and archive bits the old one had.
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
     if (existed && (old_attributes & kKept) != 0)
-        SetFileAttributesA(path.c_str(), old_attributes & kKept);
+        SetFileAttributesW(target.c_str(), old_attributes & kKept);
     return true;
 }
 

@@ -1,5 +1,5 @@
 // A held read-modify-write on Windows: the file is opened with no sharing for the whole
-// update; the new bytes go through a temporary file and MoveFileExA, or into the file
+// update; the new bytes go through a temporary file and MoveFileExW, or into the file
 // itself where the folder takes no new file or the file has other hard links.
 #include "platform/file_update.h"
 
@@ -9,6 +9,7 @@
 
 #include "platform/file_update_state.h"
 #include "platform/win32/file_io.h"
+#include "platform/win32/wide_text.h"
 
 namespace orr::platform {
 
@@ -29,6 +30,7 @@ class Win32Update final : public FileUpdate::State {
 
     FileHandle file;
     DWORD attributes = 0;
+    std::wstring wide; // the path as the calls take it
 };
 
 } // namespace
@@ -42,21 +44,24 @@ std::string update_target(const std::string& path)
 {
     // A symbolic link keeps pointing where it pointed: the file it leads to is the one
     // replaced. Opening follows links; the handle names the file reached.
-    const FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const FileHandle file(CreateFileW(wide_path(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
         return path;
-    std::vector<char> name(MAX_PATH);
-    DWORD length = GetFinalPathNameByHandleA(file.get(), name.data(), static_cast<DWORD>(name.size()),
+    std::vector<wchar_t> name(MAX_PATH);
+    DWORD length = GetFinalPathNameByHandleW(file.get(), name.data(), static_cast<DWORD>(name.size()),
                                              FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (length >= name.size()) {
         name.resize(length + 1);
-        length = GetFinalPathNameByHandleA(file.get(), name.data(), static_cast<DWORD>(name.size()),
+        length = GetFinalPathNameByHandleW(file.get(), name.data(), static_cast<DWORD>(name.size()),
                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     }
     if (length == 0 || length >= name.size())
         return path;
-    std::string reached(name.data(), length);
+    std::string reached = to_utf8(std::wstring_view(name.data(), length));
+    if (reached.empty())
+        return path;
     constexpr std::string_view kLong = "\\\\?\\";
     constexpr std::string_view kLongUnc = "\\\\?\\UNC\\";
     if (reached.starts_with(kLongUnc))
@@ -68,12 +73,13 @@ std::string update_target(const std::string& path)
 
 Hold Win32Update::hold()
 {
-    attributes = GetFileAttributesA(path.c_str());
+    wide = wide_path(path);
+    attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
         return Hold::Failed;
     }
-    file = FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    file = FileHandle(CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return held_elsewhere(GetLastError()) ? Hold::Held : Hold::Failed;
@@ -107,13 +113,14 @@ bool Win32Update::has_other_links()
 
 Written Win32Update::replace_beside(const std::string& new_bytes)
 {
-    std::string temp;
+    std::wstring temp;
     FileHandle out;
     const Written made = make_temporary(path, [&](const std::string& name) -> std::optional<Written> {
-        out = FileHandle(
-            CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        const std::wstring wide_name = wide_path(name);
+        out = FileHandle(CreateFileW(wide_name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         if (out.valid()) {
-            temp = name;
+            temp = wide_name;
             return Written::Done;
         }
         const DWORD code = GetLastError();
@@ -129,14 +136,14 @@ Written Win32Update::replace_beside(const std::string& new_bytes)
     // Windows renames over no open file, so the hold ends just before the rename.
     file.close();
     ok = ok &&
-         MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+         MoveFileExW(temp.c_str(), wide.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     if (!ok) {
-        DeleteFileA(temp.c_str());
+        DeleteFileW(temp.c_str());
         return Written::Failed;
     }
     // The new file is a fresh one: it gets the hidden, system and archive bits of the old.
     if ((attributes & kKeptAttributes) != 0)
-        SetFileAttributesA(path.c_str(), attributes & kKeptAttributes);
+        SetFileAttributesW(wide.c_str(), attributes & kKeptAttributes);
     return Written::Done;
 }
 
@@ -151,9 +158,9 @@ void Win32Update::close(bool remove_if_empty)
 {
     file.close();
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (remove_if_empty && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+    if (remove_if_empty && GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data) &&
         data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) {
-        DeleteFileA(path.c_str());
+        DeleteFileW(wide.c_str());
     }
 }
 
