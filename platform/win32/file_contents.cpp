@@ -39,6 +39,9 @@ FileRead read_file(const std::string& path, std::size_t max_bytes)
         return result;
     }
     result.status = ReadStatus::Failed;
+    // A pipe or a device may never end a read: only a file on disk is read.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        return result;
     std::string& bytes = result.bytes;
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 &&

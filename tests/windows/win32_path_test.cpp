@@ -1,6 +1,6 @@
 // Folder names as the Windows program meets them, against Wine's real file functions:
-// letters outside the ANSI code page, a look-alike beside its original, and paths past
-// MAX_PATH.
+// letters outside the ANSI code page, a look-alike beside its original, paths past
+// MAX_PATH, and a settings file that is a pipe with a writer that never writes.
 #include <windows.h>
 #include <chrono>
 #include <future>
@@ -94,6 +94,21 @@ TEST_F(Win32Paths, FoldersUpToTheLongPathLimitKeepTheirSettings)
         for (auto it = made.rbegin(); it != made.rend(); ++it)
             RemoveDirectoryW(it->c_str());
     }
+}
+
+// A pipe's writer may never write nor end: the read gives up at once instead of waiting.
+TEST_F(Win32Paths, APipeWithAWriterDoesNotStallTheRead)
+{
+    const std::string pipe = "\\\\.\\pipe\\orrindale-test-" + std::to_string(GetCurrentProcessId());
+    win32::FileHandle writer(CreateNamedPipeW(platform::to_wide(pipe).c_str(), PIPE_ACCESS_OUTBOUND,
+                                              PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr));
+    ASSERT_TRUE(writer.valid()) << GetLastError();
+    auto read = std::async(std::launch::async,
+                           [&] { return platform::read_file(pipe, kMaxSettingsFileBytes); });
+    const bool ended = read.wait_for(5s) == std::future_status::ready;
+    writer.close(); // ends a stalled read, so that the test itself never hangs
+    EXPECT_TRUE(ended) << "the read waited on the writer";
+    EXPECT_EQ(read.get().status, platform::ReadStatus::Failed);
 }
 
 } // namespace
