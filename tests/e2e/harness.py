@@ -430,14 +430,14 @@ class XSession:
     # -- programs
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
-                      address_space=None, setup=None, folder_name=None):
+                      address_space=None, setup=None, folder=None):
         """Copies executable (plus extra_files, and files = {name: text or
-        bytes} written fresh) into a new folder (named folder_name, if given) and
+        bytes} written fresh) into a new folder (named folder, or run<n>) and
         starts it from there; address_space (bytes) limits its memory, so that a
-        runaway fails alone; setup(folder) prepares what files cannot (links, modes)
-        before the start."""
+        runaway fails alone; setup(folder) prepares what files cannot (links,
+        modes) before the start."""
         prog = Program(self, Path(executable), extra_files, files or {}, env or {}, args,
-                       address_space, setup, folder_name)
+                       address_space, setup, folder)
         self.programs.append(prog)
         return prog
 
@@ -446,14 +446,12 @@ class Program:
     """The program under test, run from its own temporary folder."""
 
     def __init__(self, session, executable, extra_files, files, env, args, address_space=None,
-                 setup=None, folder_name=None):
+                 setup=None, folder=None):
         self.session = session
         check(executable.is_file(), f"program not found: {executable}")
         n = len(session.programs)
-        self.folder = session.dir / f"run{n}"
-        if folder_name is not None:
-            self.folder /= folder_name
-        self.folder.mkdir(parents=True)
+        self.folder = session.dir / (folder or f"run{n}")
+        self.folder.mkdir(exist_ok=folder is not None)
         self.exe = self.folder / executable.name
         shutil.copy2(executable, self.exe)
         for extra in extra_files:

@@ -113,7 +113,7 @@ def ended(pid):
 def awkward_folders_start_at_login(x, exe):
     for name in AWKWARD_FOLDERS:
         x.autostart_entry().unlink(missing_ok=True)
-        prog = x.start_program(exe, folder_name=name)
+        prog = x.start_program(exe, folder=name)
         win = prog.wait_window(TITLE)
         menu_item(x, win)
         answer(x, prog, "Information", "Return", enabled(x), known=[win])

@@ -25,7 +25,9 @@ from test_lifecycle import INI, ini  # noqa: E402
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
 STALE = r"C:\Old Place\orrindale.exe"
-MEASURED = (200, 150, 600, 500)  # a placement within the limits, written back as it is
+MEASURED = (200, 150, 600, 500)
+# How `reg export` writes the types of values that are not plain strings.
+_EXPORTED_TYPES = {"dword": "REG_DWORD", "hex": "REG_BINARY", "hex(2)": "REG_EXPAND_SZ"}  # a placement within the limits, written back as it is
 
 _OPENER = """#!/bin/sh
 # Stands in for the browser and mail client: records what it was asked to open.
@@ -112,9 +114,9 @@ class WineSession(XSession):
         return env
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
-                      address_space=None, setup=None):
+                      address_space=None, setup=None, folder=None):
         prog = WineProgram(self, Path(executable), extra_files, files or {}, env or {}, args,
-                           address_space, setup)
+                           address_space, setup, folder)
         self.programs.append(prog)
         return prog
 
@@ -179,12 +181,23 @@ class WineSession(XSession):
     # -- registration to start at logon
 
     def run_value(self):
-        """The program's value under the Run key as (type, data); None without one."""
-        res = self.wine("reg", "query", RUN_KEY, "/v", self.registration)
-        out = res.stdout.decode("utf-8", errors="replace")
-        m = re.search(rf"^\s*{re.escape(self.registration)}\s+(REG_\w+)\s+(.*?)\r?$", out,
+        """The program's value under the Run key as (type, data); None without one.
+        Read from `reg export`, whose file is UTF-16: `reg query` prints in the
+        console's code page, which lacks most letters."""
+        exported = self.scratch / "run.reg"
+        exported.unlink(missing_ok=True)
+        res = self.wine("reg", "export", RUN_KEY, "Z:" + str(exported).replace("/", "\\"), "/y")
+        if res.returncode != 0 or not exported.exists():
+            return None
+        m = re.search(rf'^"{re.escape(self.registration)}"=(.*?)\r?$', exported.read_bytes().decode("utf-16"),
                       re.MULTILINE | re.IGNORECASE)
-        return m.groups() if res.returncode == 0 and m else None
+        if not m:
+            return None
+        data = m.group(1)
+        if data.startswith('"'):
+            return "REG_SZ", re.sub(r"\\(.)", r"\1", data[1:-1])
+        kind, _, raw = data.partition(":")
+        return _EXPORTED_TYPES.get(kind, kind), raw
 
     registration_data = run_value
 
