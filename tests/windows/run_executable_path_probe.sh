@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# The executable's path on Windows when it has MAX_PATH (260) characters or more, or
-# letters that the code page lacks beside a folder of their look-alikes: the probe,
-# copied into such a folder and started from another working directory under wine64,
-# must print its own full path (an empty one would put the settings file in the working
-# directory, a look-alike would use the other folder's). Usage:
-# run_executable_path_probe.sh <executable_path_probe.exe>
+# The executable's path on Windows when it has MAX_PATH (260) characters or more: the
+# probe, copied into such a folder and started from another working directory under
+# wine64, must print its own full path (an empty one would put the settings file in the
+# working directory). Usage: run_executable_path_probe.sh <executable_path_probe.exe>
 set -euo pipefail
 probe=$(realpath "$1")
 
@@ -20,26 +18,16 @@ trap cleanup EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
-# Runs the probe copied into folder; it must print its own path whole.
-check_from() {
-  local folder=$1 want got
-  mkdir -p "$folder"
-  cp "$probe" "$folder/"
-  # Wine shows the Unix root as drive Z:.
-  want="Z:$(printf '%s' "$folder/$(basename "$probe")" | tr / '\\')"
-  got=$(cd "$work/elsewhere" && "$wine" "$folder/$(basename "$probe")" 2>/dev/null | tr -d '\r')
-  if [ "$got" != "$want" ]; then
-    echo "FAIL: the path '$want' (${#want} characters) read as '$got'" >&2
-    exit 1
-  fi
-  echo "PASS: the path '$want' (${#want} characters) read back whole"
-}
-
-mkdir -p "$work/elsewhere"
 folder=$work/program
 while [ ${#folder} -lt 280 ]; do folder=$folder/a-folder-name-of-forty-characters-xxxxx; done
-check_from "$folder"
-mkdir -p "$work/Omega"
-cp "$probe" "$work/Omega/"
-check_from "$work/Ωmega"
-check_from "$work/Календарь"
+mkdir -p "$folder" "$work/elsewhere"
+cp "$probe" "$folder/"
+
+# Wine shows the Unix root as drive Z:.
+want="Z:$(printf '%s' "$folder/$(basename "$probe")" | tr / '\\')"
+got=$(cd "$work/elsewhere" && "$wine" "$folder/$(basename "$probe")" 2>/dev/null | tr -d '\r')
+if [ "$got" != "$want" ]; then
+  echo "FAIL: a path of ${#want} characters read as '$got'" >&2
+  exit 1
+fi
+echo "PASS: a path of ${#want} characters read back whole"

@@ -11,7 +11,6 @@
 #include "desktop/auto_run.h"
 #include "desktop/registry_access.h"
 #include "desktop/registry_error.h"
-#include "platform/win32/wide_text.h"
 #include "tests/support/recording_dialogs.h"
 
 namespace orr {
@@ -109,29 +108,6 @@ TEST_F(Win32Registry, AStaleRegistrationIsRepairedOnYesAndKeptOnNo)
         std::string::npos);
     EXPECT_EQ(user.shown[2].text,
               "This program (" + name + ") will now run automatically at Windows Start-Up.");
-}
-
-// A wide string holds any folder's name: read back through the wide call it is the path
-// itself, and a look-alike folder's program is a stale registration, not this one.
-TEST_F(Win32Registry, AFolderOutsideTheCodePageIsStoredAsItIs)
-{
-    program.path = "C:\\Ωmega\\Ημερολόγιο\\" + name;
-    ASSERT_TRUE(auto_run.Enable_Auto_Run());
-    std::wstring wide(MAX_PATH, L'\0');
-    DWORD size = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
-    const win32::KeyHandle key = open_key(kRunKey);
-    ASSERT_EQ(RegQueryValueExW(key.get(), platform::to_wide(name).c_str(), nullptr, nullptr,
-                               reinterpret_cast<BYTE*>(wide.data()), &size),
-              ERROR_SUCCESS);
-    wide.resize(size / sizeof(wchar_t));
-    EXPECT_EQ(wide, L"C:\\Ωmega\\Ημερολόγιο\\" + platform::to_wide(name) + L'\0');
-    EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
-    EXPECT_EQ(user.shown.size(), 1u) << "only the enable's box";
-
-    program.path = "C:\\Omega\\Ημερολόγιο\\" + name;
-    user.answer = BoxAnswer::No;
-    EXPECT_TRUE(auto_run.Verify_Auto_Run_Path());
-    EXPECT_EQ(user.shown.size(), 2u) << "no repair offered";
 }
 
 TEST_F(Win32Registry, ADwordUnderTheNameIsTheTypeError)
