@@ -92,7 +92,7 @@ private:
         return DefSubclassProc(box, message, wparam, lparam);
     }
 
-    // Only the first dialog laid out after MessageBoxA is called is ours.
+    // Only the first dialog laid out after MessageBoxW is called is ours.
     void adopt(HWND window)
     {
         if (adopted_ || !is_dialog(window))

@@ -1,4 +1,4 @@
-// The Win32 message boxes: the three kinds of core/dialogs.h over MessageBoxA, owned by
+// The Win32 message boxes: the three kinds of core/dialogs.h over MessageBoxW, owned by
 // the main window, centred on the screen, and answering No to Escape in a Yes/No box.
 #pragma once
 

@@ -78,7 +78,7 @@ struct SearchTraits {
     static Handle empty() { return INVALID_HANDLE_VALUE; }
     static bool release(Handle handle) { return FindClose(handle) != 0; }
 };
-// A directory search of FindFirstFileA.
+// A directory search of FindFirstFileW.
 using SearchHandle = UniqueHandle<SearchTraits>;
 
 struct KeyTraits {
