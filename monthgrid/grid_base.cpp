@@ -185,6 +185,12 @@ void GridBase::Resize(std::uint16_t client_width, std::uint16_t client_height)
     ClientSizeChanged(client_width, client_height);
 }
 
+void GridBase::Resize(Size client)
+{
+    Resize(static_cast<std::uint16_t>(std::max(client.width, 0)),
+           static_cast<std::uint16_t>(std::max(client.height, 0)));
+}
+
 void GridBase::ClientSizeChanged(std::uint16_t, std::uint16_t) {}
 
 void GridBase::Invalidate()

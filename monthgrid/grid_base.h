@@ -3,6 +3,8 @@
 // what a month grid uses is here: no scrolling, editing or range selection.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -32,6 +34,12 @@ struct DrawState {
 
 // The navigation keys, as each shell names them to the grid.
 enum class GridKey { Left, Right, Up, Down, Home, End, PageUp, PageDown };
+inline constexpr std::size_t kGridKeyCount = 8;
+
+// A platform's codes for the navigation keys, in GridKey order.
+using GridKeyCodes = std::array<int, kGridKeyCount>;
+// The navigation key a platform's key code names; nothing for any other key.
+std::optional<GridKey> grid_key(const GridKeyCodes& codes, int code);
 
 // What the grid asks of the window a shell gives it.
 class GridHost {
@@ -107,6 +115,8 @@ public:
     // Input as the shells hand it over; points are in client coordinates.
     // The platform's size message carries the client size as unsigned 16-bit values.
     void Resize(std::uint16_t client_width, std::uint16_t client_height);
+    // A client size as that message carries it: a negative extent as 0.
+    void Resize(Size client);
     void MouseDown(Point at, bool double_click); // left button only
     void MouseMove(Point at);
     void MouseUp(Point at);
@@ -160,5 +170,15 @@ private:
     GridCell current_{1, 1};
     bool selecting_ = false;
 };
+
+// A shell's event that names its sender, raised by one of the grid's own.
+template <typename Sender>
+std::function<void()> raiser(const std::function<void(Sender*)>& event, Sender* sender)
+{
+    return [&event, sender] {
+        if (event)
+            event(sender);
+    };
+}
 
 } // namespace orr

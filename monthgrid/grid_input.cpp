@@ -5,6 +5,14 @@
 
 namespace orr {
 
+std::optional<GridKey> grid_key(const GridKeyCodes& codes, int code)
+{
+    const auto found = std::find(codes.begin(), codes.end(), code);
+    if (found == codes.end())
+        return std::nullopt;
+    return static_cast<GridKey>(found - codes.begin());
+}
+
 std::optional<GridCell> GridBase::BodyCellAt(Point at) const
 {
     const auto cell = CellAt(at);

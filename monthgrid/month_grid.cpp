@@ -48,6 +48,8 @@ void MonthGrid::SetDatePart(int index, int value)
     if (!part || !model_.set_date_part(*part, value, ShownMonthDayCount()))
         return;
     RebuildLayout();
+    if (OnHeldDateChange)
+        OnHeldDateChange();
     NotifyChange();
 }
 
@@ -59,8 +61,12 @@ void MonthGrid::SetStartOfWeek(int day)
 
 void MonthGrid::SetUseCurrentDate(bool use)
 {
-    if (model_.set_use_current_date(use, today()))
-        RebuildLayout();
+    const CalendarDate before = model_.held_date();
+    if (!model_.set_use_current_date(use, today()))
+        return;
+    RebuildLayout();
+    if (OnHeldDateChange && model_.held_date() != before)
+        OnHeldDateChange();
 }
 
 std::string MonthGrid::DayCellText(int col, int row) const

@@ -64,6 +64,9 @@ public:
     virtual void NotifyChange();
 
     std::function<void()> OnChange;
+    // Raised whenever the held date changes, also when UseCurrentDate brings today back
+    // without OnChange: the names a screen reader announces change with it.
+    std::function<void()> OnHeldDateChange;
 
 protected:
     // Seven cells and six lines share each axis of the client.

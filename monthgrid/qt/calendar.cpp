@@ -15,21 +15,9 @@ constexpr int kMonday = 1; // QLocale counts 1 = Monday .. 7 = Sunday
 TCalendar::TCalendar(QWidget* owner) : TCustomGrid(owner, std::make_unique<orr::MonthGrid>())
 {
     install_calendar_accessibility();
-    Core().OnChange = [this] {
-        announce_calendar_change(this);
-        if (OnChange)
-            OnChange(this);
-    };
+    Core().OnHeldDateChange = [this] { announce_calendar_change(this); };
+    Core().OnChange = orr::raiser(OnChange, this);
     LoadWeekdayNames();
-}
-
-void TCalendar::SetUseCurrentDate(bool use)
-{
-    // Today's date comes back without a change notification, but under another name.
-    const orr::CalendarDate before{Core().Year(), Core().Month(), Core().Day()};
-    Core().SetUseCurrentDate(use);
-    if (before != orr::CalendarDate{Core().Year(), Core().Month(), Core().Day()})
-        announce_calendar_change(this);
 }
 
 void TCalendar::changeEvent(QEvent* event)

@@ -6,9 +6,7 @@
 #include <QStyleOptionFrame>
 #include <QVarLengthArray>
 #include <QWheelEvent>
-#include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "core/event_guard.h"
 #include "monthgrid/grid_painter.h"
@@ -19,20 +17,8 @@ namespace {
 constexpr int kSunkenEdgeWidth = 2;
 constexpr int kFlatBorderWidth = 1;
 
-std::optional<orr::GridKey> grid_key(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: return orr::GridKey::Left;
-    case Qt::Key_Right: return orr::GridKey::Right;
-    case Qt::Key_Up: return orr::GridKey::Up;
-    case Qt::Key_Down: return orr::GridKey::Down;
-    case Qt::Key_Home: return orr::GridKey::Home;
-    case Qt::Key_End: return orr::GridKey::End;
-    case Qt::Key_PageUp: return orr::GridKey::PageUp;
-    case Qt::Key_PageDown: return orr::GridKey::PageDown;
-    default: return std::nullopt;
-    }
-}
+constexpr orr::GridKeyCodes kNavigationKeys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                            Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
 
 // The sunken client edge in eight fills: the pixels of Qt's own WinPanel frame, which
 // strokes them as polylines at about the cost of all the grid's lines and fills.
@@ -41,28 +27,12 @@ bool fill_sunken_edge(QPainter& painter, const QRect& r, const QPalette& palette
 {
     const QTransform& transform = painter.deviceTransform();
     if (painter.device()->devicePixelRatio() != 1 || transform.type() > QTransform::TxTranslate ||
-        transform.dx() != std::floor(transform.dx()) || transform.dy() != std::floor(transform.dy()) ||
-        r.width() < 3 || r.height() < 3)
+        transform.dx() != std::floor(transform.dx()) || transform.dy() != std::floor(transform.dy()))
         return false;
-    const int x = r.x();
-    const int y = r.y();
-    const int w = r.width();
-    const int h = r.height();
-    painter.fillRect(QRect(x, y, 1, h - 1), palette.dark());
-    painter.fillRect(QRect(x, y, w - 1, 1), palette.dark());
-    painter.fillRect(QRect(x, y + h - 1, w, 1), palette.light());
-    painter.fillRect(QRect(x + w - 1, y, 1, h), palette.light());
-    if (w > 4 && h > 4) {
-        painter.fillRect(QRect(x + 1, y + 1, 1, h - 3), palette.shadow());
-        painter.fillRect(QRect(x + 1, y + 1, w - 3, 1), palette.shadow());
-        painter.fillRect(QRect(x + 1, y + h - 2, w - 2, 1), palette.midlight());
-        painter.fillRect(QRect(x + w - 2, y + 1, 1, h - 2), palette.midlight());
-    }
-    return true;
+    const std::vector<orr::EdgeStrip> strips = orr::sunken_client_edge(from_qrect(r));
+    fill_edge(painter, palette, strips);
+    return !strips.empty();
 }
-
-// The size message carries unsigned 16-bit extents.
-std::uint16_t size_message_extent(int extent) { return static_cast<std::uint16_t>(std::max(extent, 0)); }
 
 } // namespace
 
@@ -81,27 +51,15 @@ TCustomGrid::TCustomGrid(QWidget* owner, std::unique_ptr<orr::GridBase> core)
     }
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    core_->OnClick = [this] {
-        if (OnClick)
-            OnClick(this);
-    };
-    core_->OnDblClick = [this] {
-        if (OnDblClick)
-            OnDblClick(this);
-    };
+    core_->OnClick = orr::raiser(OnClick, this);
+    core_->OnDblClick = orr::raiser(OnDblClick, this);
     const orr::Size size = core_->DefaultSize();
     resize(size.width, size.height);
-    core_->Resize(size_message_extent(contentsRect().width()), size_message_extent(contentsRect().height()));
+    core_->Resize({contentsRect().width(), contentsRect().height()});
     core_->Attach(this);
 }
 
 TCustomGrid::~TCustomGrid() { core_->Attach(nullptr); }
-
-QRect TCustomGrid::CellRect(int col, int row) const
-{
-    const orr::Rect r = core_->CellRect(col, row);
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 void TCustomGrid::SetTabStop(bool stop)
 {
@@ -115,10 +73,7 @@ orr::Point TCustomGrid::ClientPoint(QPointF widget_pos) const
     return {p.x(), p.y()};
 }
 
-void TCustomGrid::invalidate(const orr::Rect& r)
-{
-    update(QRect(r.left, r.top, r.width(), r.height()).translated(contentsRect().topLeft()));
-}
+void TCustomGrid::invalidate(const orr::Rect& r) { update(to_qrect(r).translated(contentsRect().topLeft())); }
 
 void TCustomGrid::invalidate_all() { update(); }
 
@@ -144,11 +99,8 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
             drawFrame(&painter);
         const QRect client = contentsRect();
         QVarLengthArray<orr::Rect, 8> region;
-        for (const QRect& r : event->region()) {
-            const QRect local = r.translated(-client.topLeft());
-            region.append(
-                {local.left(), local.top(), local.left() + local.width(), local.top() + local.height()});
-        }
+        for (const QRect& r : event->region())
+            region.append(from_qrect(r.translated(-client.topLeft())));
         QtGridCanvas canvas(painter, palette(), client, font(), texts_);
         orr::paint_grid(*core_, canvas, {region.constData(), static_cast<std::size_t>(region.size())});
     });
@@ -156,10 +108,7 @@ void TCustomGrid::paintEvent(QPaintEvent* event)
 
 void TCustomGrid::resizeEvent(QResizeEvent* event)
 {
-    orr::guarded([&] {
-        core_->Resize(size_message_extent(contentsRect().width()),
-                      size_message_extent(contentsRect().height()));
-    });
+    orr::guarded([&] { core_->Resize({contentsRect().width(), contentsRect().height()}); });
     QFrame::resizeEvent(event);
 }
 
@@ -191,7 +140,7 @@ void TCustomGrid::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TCustomGrid::keyPressEvent(QKeyEvent* event)
 {
-    const auto key = grid_key(event->key());
+    const auto key = orr::grid_key(kNavigationKeys, event->key());
     if (!key)
         return QFrame::keyPressEvent(event);
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);

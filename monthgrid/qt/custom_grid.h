@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "monthgrid/grid_base.h"
-#include "monthgrid/qt/laid_out_texts.h"
+#include "monthgrid/qt/qt_canvas.h"
 
 class TCustomGrid : public QFrame, private orr::GridHost {
     Q_OBJECT
@@ -23,24 +23,8 @@ public:
     orr::GridBase& Grid() { return *core_; }
     const orr::GridBase& Grid() const { return *core_; }
 
-    int ColCount() const { return core_->ColCount(); }
-    int FixedCols() const { return core_->FixedCols(); }
-    void SetColCount(int count) { core_->SetColCount(count); }
-    void SetFixedCols(int count) { core_->SetFixedCols(count); }
-    void SetFixedRows(int count) { core_->SetFixedRows(count); }
-    int CellWidth() const { return core_->CellWidth(); }
-    int CellHeight() const { return core_->CellHeight(); }
-    void SetGridLineWidth(int width) { core_->SetGridLineWidth(width); }
-    void SetColor(orr::Colour colour) { core_->SetColor(colour); }
-    orr::GridCell CurrentCell() const { return core_->CurrentCell(); }
-    void MoveCurrentCell(int col, int row, bool move_anchor, bool show)
-    {
-        core_->MoveCurrentCell(col, row, move_anchor, show);
-    }
-    bool IsSelecting() const { return core_->IsSelecting(); }
-    bool IsActiveControl() const { return is_active_control(); }
     // In client coordinates, inside the sunken edge.
-    QRect CellRect(int col, int row) const;
+    QRect CellRect(int col, int row) const { return to_qrect(core_->CellRect(col, row)); }
 
     bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
     void SetTabStop(bool stop);

@@ -1,14 +1,11 @@
 #include "monthgrid/qt/qt_canvas.h"
 
-#include <algorithm>
-#include <cstdlib>
-
+#include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 #include <QVarLengthArray>
 
 namespace {
-
-QRect to_qrect(const orr::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
 QPalette::ColorRole role_of(orr::SystemColour colour)
 {
@@ -22,10 +19,35 @@ QPalette::ColorRole role_of(orr::SystemColour colour)
     return QPalette::Base;
 }
 
-// Every other pixel of a focus outline; the stack holds a month grid cell's.
-using Dots = QVarLengthArray<QPoint, 256>;
+QPalette::ColorRole role_of(orr::EdgeShade shade)
+{
+    switch (shade) {
+    case orr::EdgeShade::Light: return QPalette::Light;
+    case orr::EdgeShade::Midlight: return QPalette::Midlight;
+    case orr::EdgeShade::Dark: return QPalette::Dark;
+    case orr::EdgeShade::Shadow: return QPalette::Shadow;
+    }
+    return QPalette::Dark;
+}
+
+int line_height(const QFont& font) { return QFontMetrics(font).height(); }
+
+LaidOutText lay_out(const QFont& font, std::string_view text)
+{
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    LaidOutText laid{QStaticText(string), QFontMetrics(font).horizontalAdvance(string)};
+    laid.text.setTextFormat(Qt::PlainText);
+    laid.text.prepare(QTransform(), font);
+    return laid;
+}
 
 } // namespace
+
+void fill_edge(QPainter& painter, const QPalette& palette, std::span<const orr::EdgeStrip> strips)
+{
+    for (const orr::EdgeStrip& strip : strips)
+        painter.fillRect(to_qrect(strip.rect), palette.color(role_of(strip.shade)));
+}
 
 QtGridCanvas::QtGridCanvas(QPainter& painter, const QPalette& palette, const QRect& client, const QFont& font,
                            LaidOutTexts& texts)
@@ -34,7 +56,7 @@ QtGridCanvas::QtGridCanvas(QPainter& painter, const QPalette& palette, const QRe
     painter_.setClipRect(client);
     painter_.translate(client.topLeft());
     painter_.setFont(font);
-    texts_.use_font(font);
+    texts_.use_font(font, line_height);
 }
 
 QColor QtGridCanvas::colour(orr::Colour colour) const
@@ -71,22 +93,15 @@ void QtGridCanvas::fill_rect(const orr::Rect& rect)
 void QtGridCanvas::draw_lines(std::span<const orr::Line> lines, orr::Colour c, int width)
 {
     filled_ = QRect();
-    // Level and upright lines are the pixels a GDI pen of that width covers, filled in
-    // logical pixels: a pen would be one device pixel thin on a dense screen, or half a
-    // pixel off where its width is odd.
+    // Level and upright lines are filled in logical pixels: a pen would be one device
+    // pixel thin on a dense screen, or half a pixel off where its width is odd.
     const QColor line_colour = colour(c);
-    const int before = width / 2;
     QVarLengthArray<QLine, 16> slanted;
     for (const orr::Line& line : lines) {
-        if (line.from.x == line.to.x) {
-            const int top = std::min(line.from.y, line.to.y);
-            painter_.fillRect(QRect(line.from.x - before, top, width, std::abs(line.to.y - line.from.y)), line_colour);
-        } else if (line.from.y == line.to.y) {
-            const int left = std::min(line.from.x, line.to.x);
-            painter_.fillRect(QRect(left, line.from.y - before, std::abs(line.to.x - line.from.x), width), line_colour);
-        } else {
+        if (const auto pixels = orr::line_pixels(line, width))
+            painter_.fillRect(to_qrect(*pixels), line_colour);
+        else
             slanted.append(QLine(line.from.x, line.from.y, line.to.x, line.to.y));
-        }
     }
     if (slanted.isEmpty())
         return;
@@ -98,7 +113,7 @@ void QtGridCanvas::draw_lines(std::span<const orr::Line> lines, orr::Colour c, i
 
 orr::Size QtGridCanvas::text_extent(std::string_view text)
 {
-    return {texts_.get(text).width, texts_.height()};
+    return {texts_.get(text, lay_out).width, texts_.height()};
 }
 
 void QtGridCanvas::text_rect(const orr::Rect& clip, orr::Point at, std::string_view text)
@@ -111,48 +126,24 @@ void QtGridCanvas::text_rect(const orr::Rect& clip, orr::Point at, std::string_v
         return;
     painter_.setPen(text_colour_);
     painter_.setClipRect(rect);
-    painter_.drawStaticText(at.x, at.y, texts_.get(text).text);
+    painter_.drawStaticText(at.x, at.y, texts_.get(text, lay_out).text);
     painter_.setClipRect(client_);
 }
 
 void QtGridCanvas::raised_inner_edge(const orr::Rect& r, unsigned sides)
 {
     filled_ = QRect();
-    // Shadow at the right and bottom, light at the left and top, one pixel wide.
-    const QColor light = palette_.color(QPalette::Light);
-    const QColor dark = palette_.color(QPalette::Dark);
-    if (sides & orr::kEdgeRight)
-        painter_.fillRect(QRect(r.right - 1, r.top, 1, r.height()), dark);
-    if (sides & orr::kEdgeBottom)
-        painter_.fillRect(QRect(r.left, r.bottom - 1, r.width(), 1), dark);
-    if (sides & orr::kEdgeLeft)
-        painter_.fillRect(QRect(r.left, r.top, 1, r.height()), light);
-    if (sides & orr::kEdgeTop)
-        painter_.fillRect(QRect(r.left, r.top, r.width(), 1), light);
+    fill_edge(painter_, palette_, orr::raised_inner_edge(r, sides));
 }
 
 void QtGridCanvas::focus_rect(const orr::Rect& r)
 {
     filled_ = QRect();
-    if (r.empty())
+    QVarLengthArray<QPoint, 256> dots; // a month grid cell's fit on the stack
+    for (const orr::Point& dot : orr::focus_rect_dots(r))
+        dots.append(QPoint(dot.x, dot.y));
+    if (dots.isEmpty())
         return;
-    Dots dots;
-    const auto dot = [&](int x, int y) {
-        if ((x + y) % 2 == 0)
-            dots.append(QPoint(x, y));
-    };
-    const int right = r.right - 1;
-    const int bottom = r.bottom - 1;
-    for (int x = r.left; x <= right; ++x) {
-        dot(x, r.top);
-        if (bottom != r.top)
-            dot(x, bottom);
-    }
-    for (int y = r.top + 1; y < bottom; ++y) {
-        dot(r.left, y);
-        if (right != r.left)
-            dot(right, y);
-    }
     painter_.save();
     painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     QPen pen(Qt::white, 1);

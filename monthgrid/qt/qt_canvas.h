@@ -3,13 +3,32 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPalette>
 #include <QRect>
+#include <QStaticText>
+#include <span>
 
 #include "monthgrid/grid_canvas.h"
-#include "monthgrid/qt/laid_out_texts.h"
+#include "monthgrid/stroke_pixels.h"
+#include "monthgrid/text_layout_cache.h"
 
 class QPainter;
+
+struct LaidOutText {
+    QStaticText text;
+    int width = 0;
+};
+using LaidOutTexts = orr::TextLayoutCache<QFont, LaidOutText>;
+
+inline QRect to_qrect(const orr::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+inline orr::Rect from_qrect(const QRect& r)
+{
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// Fills the strips of a 3-D edge in the palette's shades.
+void fill_edge(QPainter& painter, const QPalette& palette, std::span<const orr::EdgeStrip> strips);
 
 class QtGridCanvas final : public orr::GridCanvas {
 public:

@@ -218,6 +218,22 @@ TEST_F(MonthGridInput, UseCurrentDateBringsTodayBackSilently)
     EXPECT_EQ(changes, before);
 }
 
+TEST_F(MonthGridInput, EveryNewHeldDateRenamesTheGridNotifiedOrNot)
+{
+    int renames = 0;
+    grid->OnHeldDateChange = [&] { ++renames; };
+    grid->SetYear(2026);
+    grid->SetStartOfWeek(1);
+    EXPECT_EQ(renames, 0);
+    grid->SetDay(11);
+    EXPECT_EQ(renames, 1);
+    grid->SetUseCurrentDate(true); // back to the 10th
+    EXPECT_EQ(renames, 2);
+    grid->SetUseCurrentDate(false);
+    grid->SetUseCurrentDate(true); // the 10th again
+    EXPECT_EQ(renames, 2);
+}
+
 TEST_F(MonthGridInput, CellsFollowEverySizeMessage)
 {
     EXPECT_EQ(grid->CellWidth(), 28);

@@ -52,7 +52,7 @@ protected:
         EXPECT_EQ(form->Exit_BitBtn->geometry(), QRect(430, 13, 150, 30));
         EXPECT_EQ(calendar_of(*form, 1)->font().pixelSize(), 13);
         EXPECT_EQ(form->Current_Year_BitBtn->font().pixelSize(), 16);
-        EXPECT_EQ(calendar_of(*form, 1)->CellWidth(), 28);
+        EXPECT_EQ(calendar_of(*form, 1)->Core().CellWidth(), 28);
     }
 
     QTemporaryDir folder;
@@ -108,7 +108,7 @@ TEST_F(YearWindowScaling, TwiceTheDesignDoublesEveryBoundAndFont)
     EXPECT_EQ(form->Exit_BitBtn->geometry(), QRect(860, 26, 300, 60));
     EXPECT_EQ(calendar_of(*form, 12)->font().pixelSize(), 27) << "10 points become 20";
     EXPECT_EQ(form->Year_Edit->font().pixelSize(), 32) << "12 points become 24";
-    EXPECT_EQ(calendar_of(*form, 12)->CellWidth(), (420 - 4 - 6) / 7);
+    EXPECT_EQ(calendar_of(*form, 12)->Core().CellWidth(), (420 - 4 - 6) / 7);
     EXPECT_EQ(form->font().pixelSize(), 13) << "the window's own font is not scaled";
 }
 

@@ -23,8 +23,8 @@ protected:
             ++changes;
             EXPECT_EQ(sender, grid);
             // Notified after the layout follows the new date.
-            EXPECT_EQ(std::stoi(grid->Core().DayCellText(grid->CurrentCell().col, grid->CurrentCell().row)),
-                      grid->Core().Day());
+            const orr::GridCell cell = grid->Core().CurrentCell();
+            EXPECT_EQ(std::stoi(grid->Core().DayCellText(cell.col, cell.row)), grid->Core().Day());
         };
         holder.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
@@ -41,7 +41,7 @@ protected:
 TEST_F(MonthGridInput, ReadOnlyGridIgnoresClicksKeysAndWheelButStillClicks)
 {
     grid->Core().SetReadOnly(true);
-    const orr::GridCell held = grid->CurrentCell();
+    const orr::GridCell held = grid->Core().CurrentCell();
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(4, 4));
     key(Qt::Key_Right);
     key(Qt::Key_Down);
@@ -49,12 +49,13 @@ TEST_F(MonthGridInput, ReadOnlyGridIgnoresClicksKeysAndWheelButStillClicks)
     QWheelEvent wheel(QPointF(50, 50), grid->mapToGlobal(QPointF(50, 50)), {}, {0, -120},
                       Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(grid, &wheel);
-    EXPECT_EQ(grid->CurrentCell(), held);
+    EXPECT_EQ(grid->Core().CurrentCell(), held);
     EXPECT_EQ(grid->Core().Day(), 10);
     EXPECT_EQ(changes, 0);
     EXPECT_EQ(clicks, 5) << "one click and four aimed moves";
     grid->Core().SetDay(20);
-    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "only a new date moves a read-only selection";
+    EXPECT_EQ(grid->Core().CurrentCell(), (orr::GridCell{5, 3}))
+        << "only a new date moves a read-only selection";
 }
 
 TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
@@ -64,7 +65,7 @@ TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 1);
     QTest::mouseClick(grid, Qt::LeftButton, {}, centre_of(2, 5));  // blank after the 28th
-    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{5, 3})) << "a blank cell is never selected";
+    EXPECT_EQ(grid->Core().CurrentCell(), (orr::GridCell{5, 3})) << "a blank cell is never selected";
     EXPECT_EQ(grid->Core().Day(), 20);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(clicks, 2);
@@ -76,14 +77,14 @@ TEST_F(MonthGridInput, EditableGridTakesTheClickedDay)
 TEST_F(MonthGridInput, DragSelectsTheDayUnderTheRelease)
 {
     QTest::mousePress(grid, Qt::LeftButton, {}, centre_of(1, 2));
-    EXPECT_TRUE(grid->IsSelecting());
+    EXPECT_TRUE(grid->Core().IsSelecting());
     QMouseEvent move(QEvent::MouseMove, centre_of(3, 4), grid->mapToGlobal(centre_of(3, 4)),
                      Qt::NoButton, Qt::LeftButton, {});
     QCoreApplication::sendEvent(grid, &move);
-    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{3, 4}));
+    EXPECT_EQ(grid->Core().CurrentCell(), (orr::GridCell{3, 4}));
     EXPECT_EQ(changes, 0) << "the day changes on release";
     QTest::mouseRelease(grid, Qt::LeftButton, {}, centre_of(3, 4));
-    EXPECT_FALSE(grid->IsSelecting());
+    EXPECT_FALSE(grid->Core().IsSelecting());
     EXPECT_EQ(grid->Core().Day(), 25);
     EXPECT_EQ(changes, 1);
 }
@@ -142,10 +143,10 @@ TEST_F(MonthGridInput, InvalidDateRaisesAndLeavesTheGridAlone)
     grid->Core().SetMonth(1);
     grid->Core().SetDay(31);
     const int before = changes;
-    const orr::GridCell cell = grid->CurrentCell();
+    const orr::GridCell cell = grid->Core().CurrentCell();
     EXPECT_THROW(grid->Core().SetMonth(2), orr::EConvertError);
     EXPECT_EQ(grid->Core().Month(), 1);
-    EXPECT_EQ(grid->CurrentCell(), cell);
+    EXPECT_EQ(grid->Core().CurrentCell(), cell);
     EXPECT_EQ(changes, before);
     grid->Core().SetDay(1);
     grid->Core().SetYear(9999);
@@ -168,31 +169,31 @@ TEST_F(MonthGridInput, UseCurrentDateBringsTodayBackSilently)
 
 TEST_F(MonthGridInput, GridBaseRejectsCellsAndHeadingCountsOutsideTheGrid)
 {
-    EXPECT_THROW(grid->MoveCurrentCell(7, 1, false, false), orr::EInvalidGridOperation);
-    EXPECT_THROW(grid->MoveCurrentCell(-1, 1, false, false), orr::EInvalidGridOperation);
+    EXPECT_THROW(grid->Core().MoveCurrentCell(7, 1, false, false), orr::EInvalidGridOperation);
+    EXPECT_THROW(grid->Core().MoveCurrentCell(-1, 1, false, false), orr::EInvalidGridOperation);
     try {
-        grid->SetFixedRows(7);
+        grid->Core().SetFixedRows(7);
         ADD_FAILURE() << "accepted 7 heading rows of 7";
     } catch (const orr::EInvalidGridOperation& e) {
         EXPECT_STREQ(e.what(), "Fixed row count must be less than row count");
     }
     try {
-        grid->SetFixedCols(-1);
+        grid->Core().SetFixedCols(-1);
         ADD_FAILURE() << "accepted a negative heading count";
     } catch (const orr::EInvalidGridOperation& e) {
         EXPECT_STREQ(e.what(), "Grid index out of range");
     }
-    EXPECT_THROW(grid->SetFixedCols(7), orr::EInvalidGridOperation);
+    EXPECT_THROW(grid->Core().SetFixedCols(7), orr::EInvalidGridOperation);
 }
 
 TEST(GridBase, UnsizedGridIsFiveByFiveDefaultCells)
 {
     TCustomGrid base;
     EXPECT_EQ(base.size(), QSize(320, 120));
-    EXPECT_EQ(base.CurrentCell(), (orr::GridCell{1, 1}));
-    base.SetColCount(0);
-    EXPECT_EQ(base.ColCount(), 1);
-    EXPECT_EQ(base.FixedCols(), 0);
+    EXPECT_EQ(base.Grid().CurrentCell(), (orr::GridCell{1, 1}));
+    base.Grid().SetColCount(0);
+    EXPECT_EQ(base.Grid().ColCount(), 1);
+    EXPECT_EQ(base.Grid().FixedCols(), 0);
 }
 
 } // namespace

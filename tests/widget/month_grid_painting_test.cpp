@@ -59,8 +59,8 @@ protected:
 TEST_F(MonthGridPainting, DesignSizeGivesTwentyEightByFourteenCellsAndStrips)
 {
     EXPECT_EQ(grid->contentsRect().size(), QSize(206, 106));
-    EXPECT_EQ(grid->CellWidth(), 28);
-    EXPECT_EQ(grid->CellHeight(), 14);
+    EXPECT_EQ(grid->Core().CellWidth(), 28);
+    EXPECT_EQ(grid->Core().CellHeight(), 14);
     const QImage image = grid->grab().toImage();
     auto px = [&](int x, int y) { return image.pixel(kEdge + x, kEdge + y) & 0xFFFFFF; };
     // Vertical lines right after each cell: black in the heading, silver in the body.
@@ -109,7 +109,7 @@ TEST_F(MonthGridPainting, HeadingIsButtonFaceWithRaisedEdgesCornerToCorner)
 
 TEST_F(MonthGridPainting, HeldDayIsHighlightedWithAndWithoutFocus)
 {
-    ASSERT_EQ(grid->CurrentCell(), (orr::GridCell{0, 1}));  // 1 February
+    ASSERT_EQ(grid->Core().CurrentCell(), (orr::GridCell{0, 1}));  // 1 February
     other->setFocus();
     EXPECT_EQ(at(1, 16), role(QPalette::Highlight));
     EXPECT_EQ(at(0, 15), role(QPalette::Highlight)) << "no focus rectangle without focus";
@@ -126,8 +126,8 @@ TEST_F(MonthGridPainting, ClickAddsAFocusRectangleThatGoesWithTheFocus)
     const QRgb plain = role(QPalette::Highlight);
     ASSERT_EQ(at(1, 15), plain);
     QTest::mouseClick(grid, Qt::LeftButton, {}, cell_centre(3, 3));
-    EXPECT_TRUE(grid->IsActiveControl());
-    EXPECT_EQ(grid->CurrentCell(), (orr::GridCell{0, 1}));
+    EXPECT_TRUE(grid->Core().IsActiveControl());
+    EXPECT_EQ(grid->Core().CurrentCell(), (orr::GridCell{0, 1}));
     // A dotted outline: every other pixel of the cell's border inverted.
     const QRgb inverted = ~plain & 0xFFFFFF;
     EXPECT_EQ(at(1, 15), inverted);
@@ -144,7 +144,7 @@ TEST_F(MonthGridPainting, ClickAddsAFocusRectangleThatGoesWithTheFocus)
 
 TEST_F(MonthGridPainting, SilverBodyDrawsGrayLines)
 {
-    grid->SetColor(orr::clSilver);
+    grid->Core().SetColor(orr::clSilver);
     EXPECT_EQ(at(28, 37), kGray);
     EXPECT_EQ(at(28, 7), kBlack);
 }
@@ -152,24 +152,24 @@ TEST_F(MonthGridPainting, SilverBodyDrawsGrayLines)
 TEST_F(MonthGridPainting, CellsFollowEverySizeChangeButNotTheFont)
 {
     grid->resize(209 + 2 * kEdge, 110);
-    EXPECT_EQ(grid->CellWidth(), 29);
+    EXPECT_EQ(grid->Core().CellWidth(), 29);
     EXPECT_EQ(at(205, 50), role(QPalette::Base)) << "no strip: cell 6 reaches the edge";
     QFont big = grid->font();
     big.setPixelSize(30);
     grid->setFont(big);
-    EXPECT_EQ(grid->CellWidth(), 29);
-    grid->SetGridLineWidth(0);
-    EXPECT_EQ(grid->CellWidth(), 29) << "line width alone does not resize cells";
+    EXPECT_EQ(grid->Core().CellWidth(), 29);
+    grid->Core().SetGridLineWidth(0);
+    EXPECT_EQ(grid->Core().CellWidth(), 29) << "line width alone does not resize cells";
     grid->resize(210, 110);
-    EXPECT_EQ(grid->CellWidth(), 206 / 7);
-    EXPECT_EQ(grid->CellHeight(), 106 / 7);
+    EXPECT_EQ(grid->Core().CellWidth(), 206 / 7);
+    EXPECT_EQ(grid->Core().CellHeight(), 106 / 7);
     EXPECT_NE(at(28, 37), kSilver) << "no lines with width 0";
 }
 
 TEST_F(MonthGridPainting, WideLinesFillExactlyTheGapAfterEachCell)
 {
     for (const int width : {2, 3}) {
-        grid->SetGridLineWidth(width);
+        grid->Core().SetGridLineWidth(width);
         grid->resize(211, 110); // a size change refits the cells to the new lines
         grid->resize(210, 110);
         const QImage image = grid->grab().toImage();
@@ -220,8 +220,8 @@ TEST_F(MonthGridPainting, GridNarrowerThanItsBorderHasNoClient)
 {
     grid->resize(3, 3);
     EXPECT_EQ(grid->Grid().ClientSize(), (orr::Size{0, 0}));
-    EXPECT_EQ(grid->CellWidth(), 0);
-    EXPECT_EQ(grid->CellHeight(), 0);
+    EXPECT_EQ(grid->Core().CellWidth(), 0);
+    EXPECT_EQ(grid->Core().CellHeight(), 0);
 }
 
 TEST_F(MonthGridPainting, HeadingShowsLocaleWeekdaysFromTheStartOfWeek)
