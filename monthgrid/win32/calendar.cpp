@@ -13,19 +13,9 @@ constexpr int kLocaleNameChars = 80;
 TCalendar::TCalendar(HWND parent, int control_id)
     : TCustomGrid(parent, control_id, std::make_unique<orr::MonthGrid>())
 {
-    Core().OnChange = [this] {
-        ShowName();
-        if (OnChange)
-            OnChange(this);
-    };
+    Core().OnHeldDateChange = [this] { ShowName(); };
+    Core().OnChange = orr::raiser(OnChange, this);
     LoadWeekdayNames();
-    ShowName();
-}
-
-void TCalendar::SetUseCurrentDate(bool use)
-{
-    // Today's date comes back without a change notification.
-    Core().SetUseCurrentDate(use);
     ShowName();
 }
 

@@ -20,8 +20,7 @@ public:
     // may throw orr::EConvertError for a combination that is no valid date.
     orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
     const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
-    // Set here rather than on the core, so the window's name follows today's date.
-    void SetUseCurrentDate(bool use);
+    void SetUseCurrentDate(bool use) { Core().SetUseCurrentDate(use); }
 
     std::function<void(TCalendar*)> OnChange;
 

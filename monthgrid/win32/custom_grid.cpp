@@ -1,6 +1,5 @@
 #include "monthgrid/win32/custom_grid.h"
 
-#include <optional>
 #include <windowsx.h>
 
 #include "core/win32/handles.h"
@@ -11,24 +10,10 @@ namespace {
 
 constexpr orr::win32::WindowClass kClass{"OrrindaleGrid", "month grid", CS_DBLCLKS};
 
-std::optional<orr::GridKey> grid_key(WPARAM key)
-{
-    switch (key) {
-    case VK_LEFT: return orr::GridKey::Left;
-    case VK_RIGHT: return orr::GridKey::Right;
-    case VK_UP: return orr::GridKey::Up;
-    case VK_DOWN: return orr::GridKey::Down;
-    case VK_HOME: return orr::GridKey::Home;
-    case VK_END: return orr::GridKey::End;
-    case VK_PRIOR: return orr::GridKey::PageUp;
-    case VK_NEXT: return orr::GridKey::PageDown;
-    default: return std::nullopt;
-    }
-}
+constexpr orr::GridKeyCodes kNavigationKeys{VK_LEFT, VK_RIGHT, VK_UP,    VK_DOWN,
+                                            VK_HOME, VK_END,   VK_PRIOR, VK_NEXT};
 
 orr::Point client_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
-
-bool key_down(int key) { return GetKeyState(key) < 0; }
 
 // Gives the mouse back when a gesture ends, also when an error ends it.
 class CaptureRelease {
@@ -55,14 +40,8 @@ TCustomGrid::TCustomGrid(HWND parent, int control_id)
 TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridBase> core)
     : core_(std::move(core))
 {
-    core_->OnClick = [this] {
-        if (OnClick)
-            OnClick(this);
-    };
-    core_->OnDblClick = [this] {
-        if (OnDblClick)
-            OnDblClick(this);
-    };
+    core_->OnClick = orr::raiser(OnClick, this);
+    core_->OnDblClick = orr::raiser(OnDblClick, this);
     core_->Attach(this);
 
     // The border is fixed now: the sunken 3-D client edge, or a flat line without 3-D look.
@@ -77,7 +56,7 @@ TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridB
     // Cells fit the client from the first paint on, whether or not WM_SIZE came yet.
     RECT client{};
     GetClientRect(Handle(), &client);
-    core_->Resize(static_cast<std::uint16_t>(client.right), static_cast<std::uint16_t>(client.bottom));
+    core_->Resize({client.right, client.bottom});
 }
 
 TCustomGrid::~TCustomGrid()
@@ -179,9 +158,9 @@ void TCustomGrid::MouseUp(LPARAM lparam)
 
 bool TCustomGrid::KeyDown(WPARAM key)
 {
-    const auto grid = grid_key(key);
+    const auto grid = orr::grid_key(kNavigationKeys, static_cast<int>(key));
     if (grid)
-        core_->KeyDown(*grid, key_down(VK_CONTROL));
+        core_->KeyDown(*grid, GetKeyState(VK_CONTROL) < 0);
     return grid.has_value();
 }
 

@@ -22,11 +22,6 @@ public:
     orr::GridBase& Grid() { return *core_; }
     const orr::GridBase& Grid() const { return *core_; }
 
-    int CellWidth() const { return core_->CellWidth(); }
-    int CellHeight() const { return core_->CellHeight(); }
-    orr::GridCell CurrentCell() const { return core_->CurrentCell(); }
-    bool IsSelecting() const { return core_->IsSelecting(); }
-    bool IsActiveControl() const { return is_active_control(); }
     bool TabStop() const;
     void SetTabStop(bool stop);
 

@@ -1,6 +1,5 @@
 #include "monthgrid/win32/gdi_canvas.h"
 
-#include <array>
 #include <vector>
 
 namespace orr::win32 {
@@ -29,37 +28,9 @@ GdiObject<HPEN> line_pen(COLORREF colour, int width)
                                         static_cast<DWORD>(width), &brush, 0, nullptr));
 }
 
-// Two points per line; a month grid's lists fit on the stack.
-class PolyLines {
-public:
-    explicit PolyLines(std::span<const Line> lines)
-    {
-        if (lines.size() > kOnStack) {
-            spilled_points_.resize(2 * lines.size());
-            spilled_counts_.resize(lines.size());
-        }
-        POINT* points = this->points();
-        DWORD* counts = this->counts();
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            points[2 * i] = POINT{lines[i].from.x, lines[i].from.y};
-            points[2 * i + 1] = POINT{lines[i].to.x, lines[i].to.y};
-            counts[i] = 2;
-        }
-        size_ = static_cast<DWORD>(lines.size());
-    }
-    void draw(HDC dc) { PolyPolyline(dc, points(), counts(), size_); }
-
-private:
-    static constexpr std::size_t kOnStack = 16;
-    POINT* points() { return spilled_points_.empty() ? points_.data() : spilled_points_.data(); }
-    DWORD* counts() { return spilled_counts_.empty() ? counts_.data() : spilled_counts_.data(); }
-
-    std::array<POINT, 2 * kOnStack> points_{};
-    std::array<DWORD, kOnStack> counts_{};
-    std::vector<POINT> spilled_points_;
-    std::vector<DWORD> spilled_counts_;
-    DWORD size_ = 0;
-};
+// The edge sides are the DrawEdge flags.
+static_assert(kEdgeLeft == BF_LEFT && kEdgeTop == BF_TOP && kEdgeRight == BF_RIGHT &&
+              kEdgeBottom == BF_BOTTOM);
 
 } // namespace
 
@@ -89,9 +60,15 @@ void GdiGridCanvas::fill_rect(const Rect& rect)
 
 void GdiGridCanvas::draw_lines(std::span<const Line> lines, Colour colour, int width)
 {
+    std::vector<POINT> points;
+    for (const Line& line : lines) {
+        points.push_back({line.from.x, line.from.y});
+        points.push_back({line.to.x, line.to.y});
+    }
+    const std::vector<DWORD> counts(lines.size(), 2);
     const GdiObject<HPEN> pen = line_pen(resolve(colour), width);
     const Selection selected(dc_, pen.get());
-    PolyLines(lines).draw(dc_);
+    PolyPolyline(dc_, points.data(), counts.data(), static_cast<DWORD>(counts.size()));
 }
 
 Size GdiGridCanvas::text_extent(std::string_view text)
@@ -111,13 +88,8 @@ void GdiGridCanvas::text_rect(const Rect& clip, Point at, std::string_view text)
 
 void GdiGridCanvas::raised_inner_edge(const Rect& rect, unsigned sides)
 {
-    UINT flags = 0;
-    flags |= (sides & kEdgeLeft) ? BF_LEFT : 0;
-    flags |= (sides & kEdgeTop) ? BF_TOP : 0;
-    flags |= (sides & kEdgeRight) ? BF_RIGHT : 0;
-    flags |= (sides & kEdgeBottom) ? BF_BOTTOM : 0;
     RECT r = to_rect(rect);
-    DrawEdge(dc_, &r, BDR_RAISEDINNER, flags);
+    DrawEdge(dc_, &r, BDR_RAISEDINNER, sides);
 }
 
 void GdiGridCanvas::focus_rect(const Rect& rect)

@@ -127,12 +127,12 @@ TEST_F(Win32MonthGrid, SizeMessageFitsTheCellsInsideTheClientEdge)
     GetClientRect(grid->Handle(), &client);
     EXPECT_EQ(client.right, 206);
     EXPECT_EQ(client.bottom, 106);
-    EXPECT_EQ(grid->CellWidth(), 28);
-    EXPECT_EQ(grid->CellHeight(), 14);
+    EXPECT_EQ(grid->Core().CellWidth(), 28);
+    EXPECT_EQ(grid->Core().CellHeight(), 14);
     SetWindowPos(grid->Handle(), nullptr, 0, 0, 213, 110, SWP_NOZORDER | SWP_NOMOVE);
-    EXPECT_EQ(grid->CellWidth(), 29);
+    EXPECT_EQ(grid->Core().CellWidth(), 29);
     send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), TRUE);
-    EXPECT_EQ(grid->CellWidth(), 29) << "a new font alone resizes nothing";
+    EXPECT_EQ(grid->Core().CellWidth(), 29) << "a new font alone resizes nothing";
 }
 
 TEST_F(Win32MonthGrid, PaintsLinesCellsEdgesAndStrips)
@@ -214,7 +214,7 @@ TEST_F(Win32MonthGrid, ClickOnAReadOnlyGridOnlyAddsTheFocusRectangle)
     ASSERT_EQ(Snapshot(grid->Handle()).at(59, 30), highlight);
     click(4, 4);
     EXPECT_EQ(GetFocus(), grid->Handle()) << "a press takes the focus without a tab stop";
-    EXPECT_TRUE(grid->IsActiveControl());
+    EXPECT_TRUE(grid->Core().IsActiveControl());
     EXPECT_EQ(grid->Core().Day(), 10);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(changes, 0);
@@ -224,7 +224,7 @@ TEST_F(Win32MonthGrid, ClickOnAReadOnlyGridOnlyAddsTheFocusRectangle)
     EXPECT_NE(first, focused.at(59, 30) != highlight) << "neighbours alternate";
     EXPECT_EQ(focused.at(65, 37), highlight) << "inside stays highlighted";
     SetFocus(parent_);
-    EXPECT_FALSE(grid->IsActiveControl());
+    EXPECT_FALSE(grid->Core().IsActiveControl());
     const Snapshot unfocused(grid->Handle());
     EXPECT_EQ(unfocused.at(58, 30), highlight);
     EXPECT_EQ(unfocused.at(59, 30), highlight);
