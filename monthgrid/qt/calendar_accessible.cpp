@@ -10,7 +10,7 @@
 
 namespace {
 
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString from_utf8(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // One day of the shown month; a cell for the 31st lies dormant while the grid shows a
 // shorter month.
@@ -31,7 +31,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && calendar_ ? ::text(Table().day_name(day_)) : QString();
+        return t == QAccessible::Name && calendar_ ? from_utf8(Table().day_name(day_)) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -95,7 +95,7 @@ public:
     {
         // A name given to the widget itself still wins, as for any widget.
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return ::text(Calendar()->Core().AccessibleName());
+            return from_utf8(Calendar()->Core().AccessibleName());
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override
@@ -136,7 +136,7 @@ public:
         QAccessibleInterface* selected = DayCell(Table().selected_day());
         return selected ? QList<QAccessibleInterface*>{selected} : QList<QAccessibleInterface*>{};
     }
-    QString columnDescription(int column) const override { return ::text(Table().column_name(column)); }
+    QString columnDescription(int column) const override { return from_utf8(Table().column_name(column)); }
     QString rowDescription(int) const override { return QString(); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
