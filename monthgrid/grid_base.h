@@ -55,6 +55,24 @@ protected:
     ~GridHost() = default;
 };
 
+// Whether a control is its window's active one, for a platform that reports only the
+// keyboard focus: focus that leaves the window (another program, a message box) leaves
+// the control active there, and another control of the same window takes its place.
+class ActiveControl {
+public:
+    void FocusGained() { active_ = true; }
+    // to_own_window: the focus went to another control of the same window.
+    void FocusLost(bool to_own_window) { active_ = active_ && !to_own_window; }
+    // Where the focus is now: on the control, or on another control of its window.
+    bool IsActive(bool focused, bool focus_in_own_window) const
+    {
+        return focused || (!focus_in_own_window && active_);
+    }
+
+private:
+    bool active_ = false;
+};
+
 class GridBase {
 public:
     GridBase();

@@ -25,6 +25,7 @@ std::optional<Rect> line_pixels(const Line& line, int width)
 std::vector<EdgeStrip> raised_inner_edge(const Rect& r, unsigned sides)
 {
     std::vector<EdgeStrip> strips;
+    strips.reserve(4);
     if (sides & kEdgeRight)
         strips.push_back({{r.right - 1, r.top, r.right, r.bottom}, EdgeShade::Dark});
     if (sides & kEdgeBottom)

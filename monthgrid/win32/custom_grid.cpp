@@ -99,10 +99,13 @@ LRESULT TCustomGrid::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_GETDLGCODE: return DLGC_WANTARROWS; // Tab and Enter stay with the dialog manager
     case WM_MOUSEWHEEL: core_->Wheel(GET_WHEEL_DELTA_WPARAM(wparam)); return 0;
     case WM_SETFOCUS:
-        active_control_ = true;
+        active_.FocusGained();
         core_->FocusChanged();
         return 0;
-    case WM_KILLFOCUS: LoseFocus(reinterpret_cast<HWND>(wparam)); return 0;
+    case WM_KILLFOCUS:
+        active_.FocusLost(InOwnWindow(reinterpret_cast<HWND>(wparam)));
+        core_->FocusChanged();
+        return 0;
     default: break;
     }
     return Window::HandleMessage(message, wparam, lparam);
@@ -169,15 +172,6 @@ bool TCustomGrid::InOwnWindow(HWND other) const
     return other && GetAncestor(other, GA_ROOT) == GetAncestor(Handle(), GA_ROOT);
 }
 
-void TCustomGrid::LoseFocus(HWND next)
-{
-    // Another control of the same window becomes the active one; focus that leaves
-    // the window (another program, a message box) leaves the grid active there.
-    if (InOwnWindow(next))
-        active_control_ = false;
-    core_->FocusChanged();
-}
-
 bool TCustomGrid::TabStop() const { return (GetWindowLongPtrA(Handle(), GWL_STYLE) & WS_TABSTOP) != 0; }
 
 void TCustomGrid::SetTabStop(bool stop)
@@ -209,12 +203,6 @@ void TCustomGrid::take_focus()
 
 bool TCustomGrid::is_active_control() const
 {
-    if (!Handle())
-        return false;
     const HWND focus = GetFocus();
-    if (focus == Handle())
-        return true;
-    if (InOwnWindow(focus))
-        return false;
-    return active_control_;
+    return Handle() && active_.IsActive(focus == Handle(), InOwnWindow(focus));
 }

@@ -41,7 +41,6 @@ private:
     void MouseDown(LPARAM lparam, bool double_click);
     void MouseUp(LPARAM lparam);
     bool KeyDown(WPARAM key);
-    void LoseFocus(HWND next);
     bool InOwnWindow(HWND other) const;
 
     void invalidate(const orr::Rect& client_rect) override;
@@ -51,6 +50,5 @@ private:
 
     std::unique_ptr<orr::GridBase> core_;
     HFONT font_ = nullptr; // handed over by the owner, who deletes it
-    // The grid stays its window's active control while the focus is outside that window.
-    bool active_control_ = false;
+    orr::ActiveControl active_;
 };
