@@ -1,16 +1,17 @@
 #include "about/win32/about_box.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "about/win32/about_resources.h"
 #include "about/win32/gif_image.h"
-#include "about/win32/resource_bytes.h"
 #include "about/win32/wic_image.h"
 #include "core/event_guard.h"
 
 using orr::about::Control;
 using orr::about::Design;
 using orr::about::Kind;
+using orr::about::Rect;
 
 namespace {
 
@@ -20,15 +21,16 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Command identifiers of the buttons other than OK: this base plus the control's index.
 constexpr int kFirstButtonId = 1000;
 
-POINT origin_of(orr::about::Parent parent)
+// The bytes of a raw-data resource of the running program; they live as long as it.
+std::span<const std::uint8_t> resource_bytes(int id)
 {
-    switch (parent) {
-    case orr::about::Parent::GroupBox1:
-        return {orr::about::design(Control::GroupBox1).left, orr::about::design(Control::GroupBox1).top};
-    case orr::about::Parent::GroupBox2:
-        return {orr::about::design(Control::GroupBox2).left, orr::about::design(Control::GroupBox2).top};
-    default: return {0, 0};
-    }
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        return {};
+    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
 }
 
 } // namespace
@@ -53,6 +55,9 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
     }
     for (const Design& design : orr::about::kDesign)
         AddControl(design);
+    FitToText();
+    for (const Design& design : orr::about::kDesign)
+        UpdateHint(design.id);
     orr::guarded([this] { FormCreate(); });
 }
 
@@ -68,78 +73,74 @@ orr::win32::SharedFont TAboutBox::Font(const orr::about::Font& wanted)
 
 void TAboutBox::AddControl(const Design& design)
 {
-    Item& it = item(design.id);
-    it.design = &design;
-    it.caption = design.caption;
-    it.hint = design.hint;
-    const POINT origin = origin_of(design.parent);
-    it.origin = origin;
-    it.bounds = {origin.x + design.left, origin.y + design.top, origin.x + design.left + design.width,
-                 origin.y + design.top + design.height};
-    it.font = Font(design.font.face ? design.font : orr::about::kWindowFont);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const Rect& bounds = State(design.id).bounds;
+    fonts_of_[static_cast<std::size_t>(design.id)] = Font(design.font.face ? design.font
+                                                                           : orr::about::kWindowFont);
+    HWND& window = windows_[static_cast<std::size_t>(design.id)];
     auto child = [&](const char* kind, DWORD style, int id) {
-        const HWND made = CreateWindowExA(0, kind, design.caption, WS_CHILD | WS_VISIBLE | style,
-                                          it.bounds.left, it.bounds.top, design.width, design.height,
-                                          Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                          instance, nullptr);
-        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(it.font.get()), FALSE);
+        const HWND made = CreateWindowExA(0, kind, design.caption, WS_CHILD | WS_VISIBLE | style, bounds.left,
+                                          bounds.top, design.width, design.height, Handle(),
+                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                          GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(design.id)), FALSE);
         return made;
     };
     switch (design.kind) {
     case Kind::Button:
-        it.window = child("BUTTON", BS_PUSHBUTTON, kFirstButtonId + static_cast<int>(design.id));
+        window = child("BUTTON", BS_PUSHBUTTON, kFirstButtonId + static_cast<int>(design.id));
         break;
     case Kind::OkButton:
         // The only control that takes the focus; Enter reaches it as the default IDOK.
-        it.window = child("BUTTON", BS_OWNERDRAW | WS_TABSTOP, IDOK);
+        window = child("BUTTON", BS_OWNERDRAW | WS_TABSTOP, IDOK);
         break;
     case Kind::GifImage:
-        logo_ = std::make_unique<TGIFImage>(Handle(), it.bounds);
-        logo_->LoadFromData(orr::win32::resource_bytes(IDR_ABOUT_LOGO));
+        logo_ = std::make_unique<TGIFImage>(Handle(),
+                                            RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
+        logo_->LoadFromData(resource_bytes(IDR_ABOUT_LOGO));
         logo_->SetStretch(true);
         logo_->SetOpaque(false);
         logo_->Animator().SetLoop(false);
         logo_->OnClick = [this, id = design.id] { (this->*OnClick(id))(); };
-        it.window = logo_->Handle();
+        window = logo_->Handle();
         break;
     case Kind::Picture:
         // Drawn at twice its size, the banner is scaled down smoothly once, here.
         (design.id == Control::Badge_Logo ? badge_ : banner_) = orr::win32::scaled_image(
-            orr::win32::resource_bytes(design.id == Control::Badge_Logo ? IDR_ABOUT_BADGE : IDR_ABOUT_BANNER),
+            resource_bytes(design.id == Control::Badge_Logo ? IDR_ABOUT_BADGE : IDR_ABOUT_BANNER),
             design.width, design.height);
         break;
     default: break;
     }
-    if (design.style & orr::about::kAutoSize)
-        FitToText(it);
-    if (!it.window && design.parent == orr::about::Parent::GroupBox1)
-        order_.push_back(design.id);
-    UpdateHint(design.id);
 }
 
-void TAboutBox::FitToText(Item& label)
+orr::about::Size TAboutBox::TextSize(Control control, const std::string& text) const
 {
     const orr::win32::WindowDc screen;
-    orr::win32::Selection font(screen.get(), label.font.get());
+    orr::win32::Selection font(screen.get(), FontOf(control));
     RECT measured{0, 0, 0, 0};
-    DrawTextA(screen.get(), label.caption.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
-    label.bounds.right = label.bounds.left + measured.right;
-    label.bounds.bottom = label.bounds.top + measured.bottom;
+    DrawTextA(screen.get(), text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+    return {measured.right, measured.bottom};
+}
+
+void TAboutBox::Invalidate(const Rect& area) const
+{
+    const RECT rect{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(Handle(), &rect, FALSE);
 }
 
 void TAboutBox::UpdateHint(Control control)
 {
-    const Item& it = item(control);
+    const orr::about::ControlState& it = State(control);
+    const HWND window = Child(control);
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = Handle();
-    tool.uFlags = TTF_SUBCLASS | (it.window ? TTF_IDISHWND : 0);
-    tool.uId = it.window ? reinterpret_cast<UINT_PTR>(it.window) : static_cast<UINT_PTR>(control) + 1;
+    tool.uFlags = TTF_SUBCLASS | (window ? TTF_IDISHWND : 0);
+    tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(control) + 1;
     SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     if (it.hint.empty() || !it.visible)
         return;
-    tool.rect = it.bounds;
+    tool.rect = {it.bounds.left, it.bounds.top, it.bounds.right, it.bounds.bottom};
     tool.lpszText = const_cast<char*>(it.hint.c_str());
     SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -168,7 +169,7 @@ void TAboutBox::ShowModal()
     closed_ = false;
     EnableWindow(owner_, FALSE);
     ShowWindow(Handle(), SW_SHOW);
-    SetFocus(item(Control::OKButton).window);
+    SetFocus(Child(Control::OKButton));
     orr::guarded([this] { FormActivate(); });
     RunModalLoop();
     // The owner comes back before the box hides, so the focus returns to it.
@@ -259,8 +260,8 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
             POINT at;
             GetCursorPos(&at);
             ScreenToClient(Handle(), &at);
-            const Item* hit = GraphicAt(at);
-            if (hit && hit->hand) {
+            const std::optional<Control> hit = GraphicAt({at.x, at.y});
+            if (hit && State(*hit).hand) {
                 SetCursor(LoadCursorA(nullptr, IDC_HAND));
                 return TRUE;
             }
@@ -268,11 +269,11 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         break;
     case WM_LBUTTONDOWN:
         SetCapture(Handle());
-        MouseDown(ControlAt(lparam));
+        MouseDown(GraphicAt({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}));
         return 0;
     case WM_LBUTTONUP:
         ReleaseCapture();
-        MouseUp(ControlAt(lparam));
+        MouseUp(GraphicAt({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}));
         return 0;
     }
     return Window::HandleMessage(message, wparam, lparam);

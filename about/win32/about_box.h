@@ -8,12 +8,10 @@
 #include <windows.h>
 #include <array>
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "about/about_form.h"
-#include "about/about_texts.h"
+#include "about/about_scene.h"
 #include "about/win32/ok_button.h"
 #include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
@@ -21,7 +19,7 @@
 
 class TGIFImage;
 
-class TAboutBox : public orr::win32::Window, public orr::AboutFormView, public orr::AboutForm {
+class TAboutBox : public orr::win32::Window, public orr::about::Scene, public orr::AboutForm {
 public:
     // Owned by the main window, so that it always lies above it.
     explicit TAboutBox(HWND owner);
@@ -30,64 +28,48 @@ public:
     // Shows the window and returns when it is closed; the owner is disabled meanwhile.
     void ShowModal();
 
-    // The view.
+    // The view, beside the controls the scene keeps.
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
     void SetWindowCaption(const std::string& caption) override;
-    std::string Caption(orr::about::Control control) const override;
-    void SetCaption(orr::about::Control control, const std::string& caption) override;
-    void SetHint(orr::about::Control control, const std::string& hint) override;
-    void SetVisible(orr::about::Control control, bool visible) override;
-    int Top(orr::about::Control control) const override;
-    void SetTop(orr::about::Control control, int top) override;
-    void SetHandCursor(orr::about::Control control) override;
-    void SendToBack(orr::about::Control control) override;
     void SetKeyPreview(bool on) override { key_preview_ = on; }
     void HandToShell(const std::string& target) override;
     void CloseWindow() override { closed_ = true; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    orr::about::Size TextSize(orr::about::Control control, const std::string& text) const override;
+    void Changed(orr::about::Control control, orr::about::Change change,
+                 const orr::about::Rect& was) override;
 
 private:
-    // A control of the design: a child window, or a graphic control the window draws.
-    struct Item {
-        const orr::about::Design* design = nullptr;
-        RECT bounds{};  // client coordinates of the window
-        POINT origin{}; // of its parent, in the same coordinates
-        std::string caption;
-        std::string hint;
-        bool visible = true;
-        bool hand = false;
-        HWND window = nullptr;
-        orr::win32::SharedFont font;
-    };
     static constexpr UINT_PTR kQuoteTimer = 1;
     static constexpr UINT_PTR kFreeResourcesTimer = 2;
 
-    Item& item(orr::about::Control control) { return items_[static_cast<std::size_t>(control)]; }
-    const Item& item(orr::about::Control control) const { return items_[static_cast<std::size_t>(control)]; }
+    HWND Child(orr::about::Control control) const { return windows_[static_cast<std::size_t>(control)]; }
+    HFONT FontOf(orr::about::Control control) const
+    {
+        return fonts_of_[static_cast<std::size_t>(control)].get();
+    }
     bool Command(int id);
 
     void AddControl(const orr::about::Design& design);
     orr::win32::SharedFont Font(const orr::about::Font& wanted);
-    void FitToText(Item& label);
+    void Invalidate(const orr::about::Rect& area) const;
     void UpdateHint(orr::about::Control control);
     void CentreOnScreen();
     void RunModalLoop();
 
-    // Painting of the graphic controls and their hit-testing (about_box_paint.cpp).
+    // Painting of the graphic controls (about_box_paint.cpp).
     void PaintScene(HDC dc) const;
     void PaintGroup(HDC dc, orr::about::Control group) const;
-    void PaintItem(HDC dc, const Item& item) const;
-    const Item* GraphicAt(POINT point) const;
-    std::optional<orr::about::Control> ControlAt(LPARAM point) const;
+    void PaintItem(HDC dc, orr::about::Control control) const;
 
     HWND owner_;
     HWND hints_ = nullptr;
-    std::array<Item, orr::about::kControlCount> items_;
-    // GroupBox1's graphic controls, back to front; SendToBack reorders them.
-    std::vector<orr::about::Control> order_;
+    // Per control: its child window (none for a graphic control) and its font.
+    std::array<HWND, orr::about::kControlCount> windows_{};
+    std::array<orr::win32::SharedFont, orr::about::kControlCount> fonts_of_;
     orr::win32::FontCache fonts_;
     std::unique_ptr<TGIFImage> logo_;
     orr::win32::GdiObject<HBITMAP> banner_;

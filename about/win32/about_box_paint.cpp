@@ -1,5 +1,5 @@
 // TAboutBox's graphic controls: the group boxes with what they hold, drawn back to
-// front in one pass, and the control a point of the window falls on.
+// front in one pass.
 #include "about/win32/about_box.h"
 
 using orr::about::Control;
@@ -7,12 +7,10 @@ using orr::about::Kind;
 
 namespace {
 
-constexpr COLORREF kLinkColour = orr::about::kLinkColour;
-
 COLORREF text_colour(orr::about::TextColour colour)
 {
     switch (colour) {
-    case orr::about::TextColour::Link: return kLinkColour;
+    case orr::about::TextColour::Link: return orr::about::kLinkColour;
     case orr::about::TextColour::HighlightText: return GetSysColor(COLOR_HIGHLIGHTTEXT);
     default: return GetSysColor(COLOR_WINDOWTEXT);
     }
@@ -31,36 +29,28 @@ void TAboutBox::PaintScene(HDC dc) const
 
 void TAboutBox::PaintGroup(HDC dc, Control group) const
 {
-    const Item& box = item(group);
+    const orr::about::Rect& box = State(group).bounds;
     const orr::win32::SavedDc saved(dc);
-    IntersectClipRect(dc, box.bounds.left, box.bounds.top, box.bounds.right, box.bounds.bottom);
-    FillRect(dc, &box.bounds, GetSysColorBrush(COLOR_BTNFACE));
-    RECT frame = box.bounds;
+    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    RECT frame{box.left, box.top, box.right, box.bottom};
+    FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
     frame.top += frame_top_;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    if (group == Control::GroupBox1) {
-        for (Control control : order_)
-            PaintItem(dc, item(control));
-        return;
-    }
-    for (const Item& it : items_) {
-        if (it.design->parent == orr::about::Parent::GroupBox2)
-            PaintItem(dc, it);
-    }
+    for (Control control : Drawn(group))
+        PaintItem(dc, control);
 }
 
-void TAboutBox::PaintItem(HDC dc, const Item& it) const
+void TAboutBox::PaintItem(HDC dc, Control control) const
 {
-    if (!it.visible || it.window)
-        return;
+    const orr::about::ControlState& it = State(control);
     const orr::about::Design& design = *it.design;
-    RECT bounds = it.bounds;
+    RECT bounds{it.bounds.left, it.bounds.top, it.bounds.right, it.bounds.bottom};
     switch (design.kind) {
     case Kind::Label:
     case Kind::LinkLabel: {
         if (!(design.style & orr::about::kTransparent))
             FillRect(dc, &bounds, GetSysColorBrush(COLOR_BTNFACE));
-        orr::win32::Selection font(dc, it.font.get());
+        orr::win32::Selection font(dc, FontOf(control));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, text_colour(design.colour));
         const UINT format = DT_NOPREFIX | ((design.style & orr::about::kWordWrap) ? DT_WORDBREAK : 0) |
@@ -82,29 +72,4 @@ void TAboutBox::PaintItem(HDC dc, const Item& it) const
     }
     default: break;
     }
-}
-
-std::optional<Control> TAboutBox::ControlAt(LPARAM point) const
-{
-    const Item* hit = GraphicAt({static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))});
-    return hit ? std::optional(hit->design->id) : std::nullopt;
-}
-
-const TAboutBox::Item* TAboutBox::GraphicAt(POINT point) const
-{
-    auto hits = [&](const Item& it) { return it.visible && !it.window && PtInRect(&it.bounds, point); };
-    if (PtInRect(&item(Control::GroupBox2).bounds, point)) {
-        for (const Item& it : items_) {
-            if (it.design->parent == orr::about::Parent::GroupBox2 && hits(it))
-                return &it;
-        }
-        return nullptr;
-    }
-    if (!PtInRect(&item(Control::GroupBox1).bounds, point))
-        return nullptr;
-    for (auto control = order_.rbegin(); control != order_.rend(); ++control) {
-        if (hits(item(*control)))
-            return &item(*control);
-    }
-    return nullptr;
 }

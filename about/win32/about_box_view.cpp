@@ -1,9 +1,10 @@
-// TAboutBox as the view of orr::AboutForm: each request applied to a child window or
-// to a graphic control, which is then drawn again.
+// TAboutBox as the view of orr::AboutForm: each change of a control applied to its child
+// window or to the graphic control, which is then drawn again.
 #include "about/win32/about_box.h"
 #include "about/win32/gif_image.h"
 #include "platform/shell_open.h"
 
+using orr::about::Change;
 using orr::about::Control;
 
 void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
@@ -18,70 +19,25 @@ void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
 
 void TAboutBox::SetLogoAnimate(bool on) { logo_->Animator().SetAnimate(on); }
 
-std::string TAboutBox::Caption(Control control) const { return item(control).caption; }
-
-void TAboutBox::SetCaption(Control control, const std::string& caption)
+void TAboutBox::Changed(Control control, Change change, const orr::about::Rect& was)
 {
-    Item& it = item(control);
-    InvalidateRect(Handle(), &it.bounds, FALSE);
-    it.caption = caption;
-    if (it.window) {
-        SetWindowTextA(it.window, caption.c_str());
+    const orr::about::ControlState& it = State(control);
+    const HWND window = Child(control);
+    if (change == Change::Cursor) {
+        if (control == Control::Vintrel_Logo_GIFImage)
+            logo_->SetHandCursor(true);
         return;
     }
-    if (it.design->style & orr::about::kAutoSize) {
-        FitToText(it);
-        UpdateHint(control);
-    }
-    InvalidateRect(Handle(), &it.bounds, FALSE);
-}
-
-void TAboutBox::SetHint(Control control, const std::string& hint)
-{
-    item(control).hint = hint;
-    UpdateHint(control);
-}
-
-void TAboutBox::SetVisible(Control control, bool visible)
-{
-    Item& it = item(control);
-    it.visible = visible;
-    if (it.window)
-        ShowWindow(it.window, visible ? SW_SHOWNA : SW_HIDE);
-    InvalidateRect(Handle(), &it.bounds, FALSE);
-    UpdateHint(control);
-}
-
-int TAboutBox::Top(Control control) const
-{
-    const Item& it = item(control);
-    return it.bounds.top - it.origin.y;
-}
-
-void TAboutBox::SetTop(Control control, int top)
-{
-    Item& it = item(control);
-    InvalidateRect(Handle(), &it.bounds, FALSE);
-    OffsetRect(&it.bounds, 0, top - Top(control));
-    if (it.window)
-        SetWindowPos(it.window, nullptr, it.bounds.left, it.bounds.top, 0, 0,
+    if (window && change == Change::Caption)
+        SetWindowTextA(window, it.caption.c_str());
+    if (window && change == Change::Visible)
+        ShowWindow(window, it.visible ? SW_SHOWNA : SW_HIDE);
+    if (window && change == Change::Bounds)
+        SetWindowPos(window, nullptr, it.bounds.left, it.bounds.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(Handle(), &it.bounds, FALSE);
+    Invalidate(was);
+    Invalidate(it.bounds);
     UpdateHint(control);
-}
-
-void TAboutBox::SetHandCursor(Control control)
-{
-    item(control).hand = true;
-    if (control == Control::Vintrel_Logo_GIFImage)
-        logo_->SetHandCursor(true);
-}
-
-void TAboutBox::SendToBack(Control control)
-{
-    std::erase(order_, control);
-    order_.insert(order_.begin(), control);
-    InvalidateRect(Handle(), &item(control).bounds, FALSE);
 }
 
 void TAboutBox::HandToShell(const std::string& target) { orr::platform::shell_open(target, owner_); }

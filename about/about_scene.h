@@ -1,0 +1,72 @@
+// The About window's controls for a shell that draws the graphic ones itself: each
+// control's caption, hint, visibility, bounds, cursor and stacking, changed only through
+// the behaviour's view requests; which graphic controls a group box draws, back to front,
+// and which one lies under a point. The shell applies each change it is told of.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "about/about_form_view.h"
+
+namespace orr::about {
+
+// A control as the window shows it; bounds are in the window's client area.
+struct ControlState {
+    const Design* design = nullptr;
+    Rect bounds;
+    std::string caption;
+    std::string hint;
+    bool visible = true;
+    bool hand = false;
+};
+
+enum class Change { Caption, Hint, Visible, Bounds, Cursor, Stacking };
+
+// Labels, bevels, pictures and group boxes have no window of their own: the window
+// draws them and finds them under the mouse.
+constexpr bool is_graphic(Kind kind)
+{
+    return kind != Kind::Button && kind != Kind::OkButton && kind != Kind::GifImage;
+}
+
+class Scene : public AboutFormView {
+public:
+    Scene();
+
+    const ControlState& State(Control control) const { return controls_[static_cast<std::size_t>(control)]; }
+    // The visible graphic controls in a group box, back to front.
+    std::vector<Control> Drawn(Control group) const;
+    // The visible graphic control under a point of the client area. GroupBox2, made
+    // later, lies above GroupBox1 where they overlap; outside both there is none.
+    std::optional<Control> GraphicAt(Point point) const;
+
+    std::string Caption(Control control) const final { return State(control).caption; }
+    void SetCaption(Control control, const std::string& caption) final;
+    void SetHint(Control control, const std::string& hint) final;
+    void SetVisible(Control control, bool visible) final;
+    // Within the parent, as the design gives it.
+    int Top(Control control) const final;
+    void SetTop(Control control, int top) final;
+    void SetHandCursor(Control control) final;
+    void SendToBack(Control control) final;
+
+protected:
+    // A label sized to its text takes the size the shell measures, at once and at each
+    // new caption; the shell calls this once it can measure.
+    void FitToText();
+    virtual Size TextSize(Control control, const std::string& text) const = 0;
+    // After each change; was holds the bounds before it.
+    virtual void Changed(Control control, Change change, const Rect& was) = 0;
+
+private:
+    ControlState& Edit(Control control) { return controls_[static_cast<std::size_t>(control)]; }
+    void Fit(Control control);
+
+    std::array<ControlState, kControlCount> controls_;
+    std::vector<Control> stacking_; // back to front
+};
+
+} // namespace orr::about
