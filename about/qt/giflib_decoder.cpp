@@ -1,21 +1,16 @@
 // GIF decoding in the Linux program, with giflib's record-level reader, so that every
 // size is checked before anything is allocated for it.
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <gif_lib.h>
 #include <memory>
+#include <utility>
 
 #include "about/gif_decoder.h"
+#include "about/gif_records.h"
 
 namespace orr::gif {
 namespace {
-
-constexpr std::array<std::uint8_t, 11> kNetscape{'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
-constexpr int kLoopSubBlockId = 1;
-// Interlaced rows come in four passes: their first rows and steps.
-constexpr std::array<int, 4> kPassStart{0, 4, 2, 1};
-constexpr std::array<int, 4> kPassStep{8, 8, 4, 2};
 
 struct Source {
     std::span<const std::uint8_t> data;
@@ -53,34 +48,23 @@ std::vector<std::uint32_t> colours_of(const ColorMapObject* map)
     return colours;
 }
 
-struct Control {
-    int delay_ms = 0;
-    int disposal = kDisposalNone;
-    int transparent = kNoTransparency;
-};
-
 // Reads one extension with its sub-blocks; false when the data is damaged.
-bool read_extension(GifFileType* file, Picture& picture, Control& control)
+bool read_extension(GifFileType* file, Picture& picture, GraphicControl& control)
 {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(file, &code, &block) == GIF_ERROR)
         return false;
-    if (code == GRAPHICS_EXT_FUNC_CODE && block) {
-        GraphicsControlBlock gcb{};
-        if (DGifExtensionToGCB(block[0], block + 1, &gcb) == GIF_OK) {
-            control.delay_ms = gcb.DelayTime * kCentisecondMs;
-            control.disposal = gcb.DisposalMode;
-            control.transparent = gcb.TransparentColor;
-        }
-    }
-    const bool netscape = code == APPLICATION_EXT_FUNC_CODE && block && block[0] == kNetscape.size() &&
-                          std::equal(kNetscape.begin(), kNetscape.end(), block + 1);
+    GraphicsControlBlock gcb{};
+    if (code == GRAPHICS_EXT_FUNC_CODE && block && DGifExtensionToGCB(block[0], block + 1, &gcb) == GIF_OK)
+        control = {gcb.DelayTime, gcb.DisposalMode, gcb.TransparentColor};
+    const bool looping = code == APPLICATION_EXT_FUNC_CODE && block &&
+                         is_looping_extension({block + 1, block[0]});
     while (block) {
         if (DGifGetExtensionNext(file, &block) == GIF_ERROR)
             return false;
-        if (netscape && block && block[0] >= 3 && block[1] == kLoopSubBlockId)
-            picture.loop_count = block[2] | block[3] << 8;
+        if (looping && block)
+            picture.loop_count = loop_count({block, block[0] + 1u}).value_or(picture.loop_count);
     }
     return true;
 }
@@ -102,19 +86,10 @@ bool skip_image(GifFileType* file)
 bool read_rows(GifFileType* file, Frame& frame, bool interlaced)
 {
     frame.pixels.resize(static_cast<std::size_t>(frame.width) * frame.height);
-    auto row = [&](int y) { return frame.pixels.data() + static_cast<std::size_t>(y) * frame.width; };
-    if (!interlaced) {
-        for (int y = 0; y < frame.height; ++y) {
-            if (DGifGetLine(file, row(y), frame.width) == GIF_ERROR)
-                return false;
-        }
-        return true;
-    }
-    for (std::size_t pass = 0; pass < kPassStart.size(); ++pass) {
-        for (int y = kPassStart[pass]; y < frame.height; y += kPassStep[pass]) {
-            if (DGifGetLine(file, row(y), frame.width) == GIF_ERROR)
-                return false;
-        }
+    for (int y : stored_rows(frame.height, interlaced)) {
+        if (DGifGetLine(file, frame.pixels.data() + static_cast<std::size_t>(y) * frame.width, frame.width) ==
+            GIF_ERROR)
+            return false;
     }
     return true;
 }
@@ -133,8 +108,8 @@ Picture decode(std::span<const std::uint8_t> data)
     picture.height = file->SHeight;
     const std::vector<std::uint32_t> global = colours_of(file->SColorMap);
 
-    std::int64_t decoded = 0;
-    Control control;
+    PixelBudget budget;
+    GraphicControl control;
     GifRecordType record = UNDEFINED_RECORD_TYPE;
     while (picture.frames.size() < kMaxFrames) {
         if (DGifGetRecordType(file.get(), &record) == GIF_ERROR || record == TERMINATE_RECORD_TYPE)
@@ -147,25 +122,12 @@ Picture decode(std::span<const std::uint8_t> data)
         if (record != IMAGE_DESC_RECORD_TYPE || DGifGetImageDesc(file.get()) == GIF_ERROR)
             break;
         const GifImageDesc& desc = file->Image;
-        Frame frame;
-        frame.left = desc.Left;
-        frame.top = desc.Top;
-        frame.width = desc.Width;
-        frame.height = desc.Height;
-        frame.delay_ms = control.delay_ms;
-        frame.disposal = control.disposal;
-        frame.transparent = control.transparent;
-        frame.palette = desc.ColorMap ? colours_of(desc.ColorMap) : global;
-        control = Control{};
-        if (frame.width <= 0 || frame.height <= 0) {
-            frame.width = frame.height = 0;
-            if (!skip_image(file.get()))
-                break;
-            picture.frames.push_back(std::move(frame));
-            continue;
-        }
-        decoded += std::int64_t{frame.width} * frame.height;
-        if (decoded > kMaxDecodedPixels || !read_rows(file.get(), frame, desc.Interlace))
+        Frame frame = frame_of(desc.Left, desc.Top, desc.Width, desc.Height, std::exchange(control, {}),
+                               desc.ColorMap ? colours_of(desc.ColorMap) : global);
+        const bool read = frame.width == 0 ? skip_image(file.get())
+                                           : budget.Take(frame.width, frame.height) &&
+                                                 read_rows(file.get(), frame, desc.Interlace);
+        if (!read)
             break;
         picture.frames.push_back(std::move(frame));
     }

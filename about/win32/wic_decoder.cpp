@@ -2,22 +2,19 @@
 // colour indices and palette, and the descriptor, control and looping metadata.
 #include <windows.h>
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <propidl.h>
 #include <wincodec.h>
 #include <wrl/client.h>
 
 #include "about/gif_decoder.h"
+#include "about/gif_records.h"
 #include "core/win32/handles.h"
 
 namespace orr::gif {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-constexpr std::array<std::uint8_t, 11> kNetscape{'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
-constexpr std::uint8_t kLoopSubBlockId = 1;
 
 class Property {
 public:
@@ -32,17 +29,17 @@ private:
     PROPVARIANT value_;
 };
 
-std::optional<unsigned> number(IWICMetadataQueryReader* reader, const wchar_t* name)
+int number(IWICMetadataQueryReader* reader, const wchar_t* name, int fallback = 0)
 {
     Property value;
     if (!reader || FAILED(reader->GetMetadataByName(name, value.get())))
-        return std::nullopt;
+        return fallback;
     switch ((*value).vt) {
     case VT_UI1: return (*value).bVal;
     case VT_UI2: return (*value).uiVal;
-    case VT_UI4: return (*value).ulVal;
-    case VT_BOOL: return (*value).boolVal ? 1u : 0u;
-    default: return std::nullopt;
+    case VT_UI4: return static_cast<int>((*value).ulVal);
+    case VT_BOOL: return (*value).boolVal ? 1 : 0;
+    default: return fallback;
     }
 }
 
@@ -56,17 +53,12 @@ std::vector<std::uint8_t> bytes(IWICMetadataQueryReader* reader, const wchar_t* 
     return std::vector<std::uint8_t>(vector.pElems, vector.pElems + vector.cElems);
 }
 
-int loop_count(IWICMetadataQueryReader* reader)
+// The data of a NETSCAPE2.0 extension keeps its sub-block framing.
+std::optional<int> loops(IWICMetadataQueryReader* reader)
 {
-    const std::vector<std::uint8_t> application = bytes(reader, L"/appext/Application");
-    if (application.size() != kNetscape.size() ||
-        !std::equal(kNetscape.begin(), kNetscape.end(), application.begin()))
-        return 1;
-    // The data keeps its sub-block framing: size 3, id 1, the count low byte first.
-    const std::vector<std::uint8_t> data = bytes(reader, L"/appext/Data");
-    if (data.size() < 4 || data[0] < 3 || data[1] != kLoopSubBlockId)
-        return 1;
-    return data[2] | data[3] << 8;
+    if (!is_looping_extension(bytes(reader, L"/appext/Application")))
+        return std::nullopt;
+    return loop_count(bytes(reader, L"/appext/Data"));
 }
 
 std::vector<std::uint32_t> colours(IWICImagingFactory* factory, IWICBitmapFrameDecode* source)
@@ -88,7 +80,7 @@ std::vector<std::uint32_t> colours(IWICImagingFactory* factory, IWICBitmapFrameD
 
 // One frame, or nothing when it cannot be read whole or would pass the pixel budget.
 std::optional<Frame> read_frame(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, UINT index,
-                                std::int64_t& decoded)
+                                PixelBudget& budget)
 {
     ComPtr<IWICBitmapFrameDecode> source;
     if (FAILED(decoder->GetFrame(index, &source)))
@@ -98,23 +90,18 @@ std::optional<Frame> read_frame(IWICImagingFactory* factory, IWICBitmapDecoder* 
     UINT width = 0, height = 0;
     WICPixelFormatGUID format{};
     if (FAILED(source->GetSize(&width, &height)) || FAILED(source->GetPixelFormat(&format)) ||
-        format != GUID_WICPixelFormat8bppIndexed)
+        format != GUID_WICPixelFormat8bppIndexed ||
+        !budget.Take(static_cast<int>(width), static_cast<int>(height)))
         return std::nullopt;
-    decoded += std::int64_t{width} * height;
-    if (decoded > kMaxDecodedPixels)
-        return std::nullopt;
-    Frame frame;
-    frame.left = static_cast<int>(number(reader.Get(), L"/imgdesc/Left").value_or(0));
-    frame.top = static_cast<int>(number(reader.Get(), L"/imgdesc/Top").value_or(0));
-    frame.width = static_cast<int>(width);
-    frame.height = static_cast<int>(height);
-    frame.delay_ms = static_cast<int>(number(reader.Get(), L"/grctlext/Delay").value_or(0)) * kCentisecondMs;
-    frame.disposal = static_cast<int>(number(reader.Get(), L"/grctlext/Disposal").value_or(kDisposalNone));
-    if (number(reader.Get(), L"/grctlext/TransparencyFlag").value_or(0))
-        frame.transparent = static_cast<int>(
-            number(reader.Get(), L"/grctlext/TransparentColorIndex").value_or(0));
-    frame.palette = colours(factory, source.Get());
-    frame.pixels.resize(static_cast<std::size_t>(width) * height);
+    const GraphicControl control{number(reader.Get(), L"/grctlext/Delay"),
+                                 number(reader.Get(), L"/grctlext/Disposal", kDisposalNone),
+                                 number(reader.Get(), L"/grctlext/TransparencyFlag")
+                                     ? number(reader.Get(), L"/grctlext/TransparentColorIndex")
+                                     : kNoTransparency};
+    Frame frame = frame_of(number(reader.Get(), L"/imgdesc/Left"), number(reader.Get(), L"/imgdesc/Top"),
+                           static_cast<int>(width), static_cast<int>(height), control,
+                           colours(factory, source.Get()));
+    frame.pixels.resize(static_cast<std::size_t>(frame.width) * frame.height);
     if (!frame.pixels.empty() &&
         FAILED(
             source->CopyPixels(nullptr, width, static_cast<UINT>(frame.pixels.size()), frame.pixels.data())))
@@ -142,16 +129,16 @@ Picture decode(std::span<const std::uint8_t> data)
     Picture picture;
     ComPtr<IWICMetadataQueryReader> reader;
     decoder->GetMetadataQueryReader(&reader);
-    picture.width = static_cast<int>(number(reader.Get(), L"/logscrdesc/Width").value_or(0));
-    picture.height = static_cast<int>(number(reader.Get(), L"/logscrdesc/Height").value_or(0));
-    picture.loop_count = loop_count(reader.Get());
+    picture.width = number(reader.Get(), L"/logscrdesc/Width");
+    picture.height = number(reader.Get(), L"/logscrdesc/Height");
+    picture.loop_count = loops(reader.Get()).value_or(picture.loop_count);
 
     UINT count = 0;
     if (FAILED(decoder->GetFrameCount(&count)))
         return picture;
-    std::int64_t decoded = 0;
+    PixelBudget budget;
     for (UINT index = 0; index < count && picture.frames.size() < kMaxFrames; ++index) {
-        std::optional<Frame> frame = read_frame(factory.Get(), decoder.Get(), index, decoded);
+        std::optional<Frame> frame = read_frame(factory.Get(), decoder.Get(), index, budget);
         if (!frame)
             break;
         picture.frames.push_back(std::move(*frame));
