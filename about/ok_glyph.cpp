@@ -10,7 +10,7 @@ constexpr std::array<const char*, kOkGlyphSize> kRows{
     "...kGgkkGgk.....", "....kGggGk......", ".....kGgk.......", "......kk........",
     "................", "................", "................", "................"};
 
-constexpr std::uint32_t kTransparent = 0x00000000;
+constexpr std::uint32_t kClear = 0x00000000;
 constexpr std::uint32_t kOutline = 0xFF005000;
 constexpr std::uint32_t kGreen = 0xFF008000;
 constexpr std::uint32_t kHighlight = 0xFF00C000;
@@ -22,7 +22,7 @@ OkGlyph ok_glyph()
     OkGlyph pixels{};
     for (int y = 0; y < kOkGlyphSize; ++y) {
         for (int x = 0; x < kOkGlyphSize; ++x) {
-            std::uint32_t colour = kTransparent;
+            std::uint32_t colour = kClear;
             switch (kRows[y][x]) {
             case 'k': colour = kOutline; break;
             case 'g': colour = kGreen; break;
@@ -32,6 +32,14 @@ OkGlyph ok_glyph()
         }
     }
     return pixels;
+}
+
+OkFace ok_face(int width, int height, bool pressed)
+{
+    const int shift = pressed ? 1 : 0;
+    const int rest = kGlyphInset + kOkGlyphSize;
+    return {{kGlyphInset + shift, (height - kOkGlyphSize) / 2 + shift},
+            {rest + shift, shift, width + shift, height + shift}};
 }
 
 } // namespace orr::about

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "about/about_layout.h"
 #include "about/ok_glyph.h"
 #include "about/win32/wic_image.h"
 
@@ -33,14 +32,12 @@ void OkButtonFace::Paint(const DRAWITEMSTRUCT& item, bool is_default) const
         InflateRect(&face, -1, -1);
     }
     DrawFrameControl(memory.get(), &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-    const int shift = pressed ? 1 : 0;
-
+    const orr::about::OkFace layout = orr::about::ok_face(width, height, pressed);
     if (glyph_) {
         orr::win32::MemoryDc source(item.hDC);
         orr::win32::Selection glyph(source.get(), glyph_.get());
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(memory.get(), orr::about::kGlyphInset + shift,
-                   (height - orr::about::kOkGlyphSize) / 2 + shift, orr::about::kOkGlyphSize,
+        AlphaBlend(memory.get(), layout.glyph.x, layout.glyph.y, orr::about::kOkGlyphSize,
                    orr::about::kOkGlyphSize, source.get(), 0, 0, orr::about::kOkGlyphSize,
                    orr::about::kOkGlyphSize, blend);
     }
@@ -50,8 +47,7 @@ void OkButtonFace::Paint(const DRAWITEMSTRUCT& item, bool is_default) const
     orr::win32::Selection with_font(memory.get(), font);
     SetBkMode(memory.get(), TRANSPARENT);
     SetTextColor(memory.get(), GetSysColor(COLOR_BTNTEXT));
-    RECT rest{orr::about::kGlyphInset + orr::about::kOkGlyphSize + shift, shift, width + shift,
-              height + shift};
+    RECT rest{layout.caption.left, layout.caption.top, layout.caption.right, layout.caption.bottom};
     DrawTextA(memory.get(), caption, -1, &rest, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
