@@ -19,8 +19,6 @@ void StretchedPicture::Load(const QString& file)
     update();
 }
 
-bool StretchedPicture::HasPicture() const { return (vector_ && vector_->isValid()) || !bitmap_.isNull(); }
-
 void StretchedPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -15,7 +15,6 @@ public:
 
     // An SVG file or a bitmap Qt reads (by its contents).
     void Load(const QString& file);
-    bool HasPicture() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
