@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+#include "monthgrid/grid_geometry.h"
+
 namespace orr::about {
 
 enum class Control {
@@ -153,31 +155,10 @@ inline constexpr std::array<Design, kControlCount> kDesign{{
 
 constexpr const Design& design(Control id) { return kDesign[static_cast<std::size_t>(id)]; }
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Size {
-    int width = 0;
-    int height = 0;
-};
-
-// Right and bottom lie just outside, as in a Win32 RECT.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool contains(Point point) const
-    {
-        return point.x >= left && point.x < right && point.y >= top && point.y < bottom;
-    }
-    bool operator==(const Rect&) const = default;
-};
+// Points and rectangles in client coordinates, as the month grid's geometry has them.
+using orr::Point;
+using orr::Rect;
+using orr::Size;
 
 // The top-left corner that centres an outer size on a screen area.
 constexpr Point centred(int area_left, int area_top, int area_width, int area_height, int width, int height)
