@@ -50,10 +50,9 @@ std::optional<Control> Scene::GraphicAt(Point point) const
 
 void Scene::SetCaption(Control control, const std::string& caption)
 {
-    const Rect was = State(control).bounds;
     Edit(control).caption = caption;
+    Changed(control, Change::Caption, State(control).bounds);
     Fit(control);
-    Changed(control, Change::Caption, was);
 }
 
 void Scene::SetHint(Control control, const std::string& hint)
@@ -104,12 +103,14 @@ void Scene::FitToText()
 
 void Scene::Fit(Control control)
 {
-    ControlState& state = Edit(control);
-    if (!(state.design->style & kAutoSize))
+    if (!(State(control).design->style & kAutoSize))
         return;
-    const Size size = TextSize(control, state.caption);
-    state.bounds.right = state.bounds.left + size.width;
-    state.bounds.bottom = state.bounds.top + size.height;
+    const Rect was = State(control).bounds;
+    const Size size = TextSize(control);
+    Rect& bounds = Edit(control).bounds;
+    bounds.right = bounds.left + size.width;
+    bounds.bottom = bounds.top + size.height;
+    Changed(control, Change::Bounds, was);
 }
 
 } // namespace orr::about

@@ -1,7 +1,8 @@
-// The About window's controls for a shell that draws the graphic ones itself: each
-// control's caption, hint, visibility, bounds, cursor and stacking, changed only through
-// the behaviour's view requests; which graphic controls a group box draws, back to front,
-// and which one lies under a point. The shell applies each change it is told of.
+// The About window's controls as both shells keep them: each control's caption, hint,
+// visibility, bounds, cursor and stacking, and the window's key preview, changed only
+// through the behaviour's view requests; for a shell that draws the graphic controls
+// itself, which ones a group box draws, back to front, and which one lies under a point.
+// The shell applies each change it is told of.
 #pragma once
 
 #include <array>
@@ -53,11 +54,16 @@ public:
     void SetHandCursor(Control control) final;
     void SendToBack(Control control) final;
 
+    void SetKeyPreview(bool on) final { key_preview_ = on; }
+    // The window's key handler sees each key before the focused control.
+    bool KeyPreview() const { return key_preview_; }
+
 protected:
-    // A label sized to its text takes the size the shell measures, at once and at each
-    // new caption; the shell calls this once it can measure.
+    // A label sized to its text takes the size the shell measures, at once and after
+    // each new caption; the shell calls this once its controls are made.
     void FitToText();
-    virtual Size TextSize(Control control, const std::string& text) const = 0;
+    // The size of a control's caption as the shell shows it now.
+    virtual Size TextSize(Control control) const = 0;
     // After each change; was holds the bounds before it.
     virtual void Changed(Control control, Change change, const Rect& was) = 0;
 
@@ -67,6 +73,7 @@ private:
 
     std::array<ControlState, kControlCount> controls_;
     std::vector<Control> stacking_; // back to front
+    bool key_preview_ = false;
 };
 
 } // namespace orr::about

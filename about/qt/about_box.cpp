@@ -106,6 +106,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner), orr::AboutForm(static_cas
     Bevel3 = As<QFrame>(Control::Bevel3);
     Badge_Logo = As<StretchedPicture>(Control::Badge_Logo);
     Badge_Label = As<QLabel>(Control::Badge_Label);
+    FitToText();
     CreateTimers();
     frame_watch_.setInterval(kFrameWatchIntervalMs);
     connect(&frame_watch_, &QTimer::timeout, this, [this] { orr::guarded([this] { WatchFirstFrame(); }); });
@@ -163,11 +164,7 @@ QWidget* TAboutBox::Create(const Design& design)
     widget->setObjectName(QString::fromLatin1(design.name));
     if (design.font.face)
         widget->setFont(font_of(design.font));
-    widget->move(design.left, design.top);
-    if (design.style & orr::about::kAutoSize)
-        widget->adjustSize();
-    else
-        widget->resize(design.width, design.height);
+    widget->setGeometry(design.left, design.top, design.width, design.height);
     if (*design.hint)
         widget->setToolTip(QString::fromLatin1(design.hint));
     // The OK button is the only control that takes the keyboard focus.
@@ -257,7 +254,7 @@ void TAboutBox::reject()
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && key_preview_) {
+    if (event->type() == QEvent::KeyPress && KeyPreview()) {
         bool handled = false;
         const int key = virtual_key(*static_cast<QKeyEvent*>(event));
         orr::guarded([this, key, &handled] { handled = FormKeyDown(key); });

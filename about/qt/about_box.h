@@ -9,6 +9,7 @@
 #include <array>
 
 #include "about/about_form.h"
+#include "about/about_scene.h"
 
 class OkButton;
 class QFrame;
@@ -18,7 +19,7 @@ class QPushButton;
 class StretchedPicture;
 class TGIFImage;
 
-class TAboutBox : public QDialog, public orr::AboutFormView, public orr::AboutForm {
+class TAboutBox : public QDialog, public orr::about::Scene, public orr::AboutForm {
     Q_OBJECT
 
 public:
@@ -56,19 +57,13 @@ public:
     QTimer* Quote_Change_Timer = nullptr;
     QTimer* Free_Resources_Timer = nullptr;
 
-    // The view.
+    // The view, beside the controls the scene keeps.
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
-    void SetWindowCaption(const std::string& caption) override { setWindowTitle(QString::fromStdString(caption)); }
-    std::string Caption(orr::about::Control control) const override;
-    void SetCaption(orr::about::Control control, const std::string& caption) override;
-    void SetHint(orr::about::Control control, const std::string& hint) override;
-    void SetVisible(orr::about::Control control, bool visible) override;
-    int Top(orr::about::Control control) const override;
-    void SetTop(orr::about::Control control, int top) override;
-    void SetHandCursor(orr::about::Control control) override;
-    void SendToBack(orr::about::Control control) override;
-    void SetKeyPreview(bool on) override { key_preview_ = on; }
+    void SetWindowCaption(const std::string& caption) override
+    {
+        setWindowTitle(QString::fromStdString(caption));
+    }
     void HandToShell(const std::string& target) override;
     void CloseWindow() override;
 
@@ -79,6 +74,9 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    orr::about::Size TextSize(orr::about::Control control) const override;
+    void Changed(orr::about::Control control, orr::about::Change change,
+                 const orr::about::Rect& was) override;
 
 private:
     QWidget* Create(const orr::about::Design& design);
@@ -93,7 +91,6 @@ private:
     }
 
     std::array<QWidget*, orr::about::kControlCount> controls_{};
-    bool key_preview_ = false;
     // The window manager's frame: known once it has framed the window, guessed before.
     static constexpr int kFrameWatchTicks = 50;
     QMargins frame_;

@@ -1,4 +1,5 @@
-// TAboutBox as the view of orr::AboutForm: each request applied to its Qt widget.
+// TAboutBox as the view of orr::AboutForm: each request, and each change of a control
+// the scene keeps, applied to its Qt widget.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTimer>
@@ -7,6 +8,7 @@
 #include "about/qt/gif_image.h"
 #include "platform/shell_open.h"
 
+using orr::about::Change;
 using orr::about::Control;
 
 void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
@@ -17,41 +19,32 @@ void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
 
 void TAboutBox::SetLogoAnimate(bool on) { Vintrel_Logo_GIFImage->Animator().SetAnimate(on); }
 
-std::string TAboutBox::Caption(Control control) const
+orr::about::Size TAboutBox::TextSize(Control control) const
 {
-    if (auto* label = qobject_cast<QLabel*>(Widget(control)))
-        return label->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(Widget(control)))
-        return button->text().toStdString();
-    return {};
+    const QSize size = Widget(control)->sizeHint();
+    return {size.width(), size.height()};
 }
 
-void TAboutBox::SetCaption(Control control, const std::string& caption)
+void TAboutBox::Changed(Control control, Change change, const orr::about::Rect&)
 {
-    const QString text = QString::fromStdString(caption);
-    if (auto* label = qobject_cast<QLabel*>(Widget(control))) {
-        label->setText(text);
-        if (orr::about::design(control).style & orr::about::kAutoSize)
-            label->adjustSize();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(Widget(control))) {
-        button->setText(text);
+    QWidget* widget = Widget(control);
+    const orr::about::ControlState& it = State(control);
+    switch (change) {
+    case Change::Caption:
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(QString::fromStdString(it.caption));
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(QString::fromStdString(it.caption));
+        break;
+    case Change::Hint: widget->setToolTip(QString::fromStdString(it.hint)); break;
+    case Change::Visible: widget->setVisible(it.visible); break;
+    case Change::Bounds:
+        widget->setGeometry(widget->x(), Top(control), it.bounds.width(), it.bounds.height());
+        break;
+    case Change::Cursor: widget->setCursor(Qt::PointingHandCursor); break;
+    case Change::Stacking: widget->lower(); break;
     }
 }
-
-void TAboutBox::SetHint(Control control, const std::string& hint)
-{
-    Widget(control)->setToolTip(QString::fromStdString(hint));
-}
-
-void TAboutBox::SetVisible(Control control, bool visible) { Widget(control)->setVisible(visible); }
-
-int TAboutBox::Top(Control control) const { return Widget(control)->y(); }
-
-void TAboutBox::SetTop(Control control, int top) { Widget(control)->move(Widget(control)->x(), top); }
-
-void TAboutBox::SetHandCursor(Control control) { Widget(control)->setCursor(Qt::PointingHandCursor); }
-
-void TAboutBox::SendToBack(Control control) { Widget(control)->lower(); }
 
 void TAboutBox::HandToShell(const std::string& target)
 {

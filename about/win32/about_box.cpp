@@ -113,12 +113,12 @@ void TAboutBox::AddControl(const Design& design)
     }
 }
 
-orr::about::Size TAboutBox::TextSize(Control control, const std::string& text) const
+orr::about::Size TAboutBox::TextSize(Control control) const
 {
     const orr::win32::WindowDc screen;
     orr::win32::Selection font(screen.get(), FontOf(control));
     RECT measured{0, 0, 0, 0};
-    DrawTextA(screen.get(), text.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
+    DrawTextA(screen.get(), State(control).caption.c_str(), -1, &measured, DT_CALCRECT | DT_NOPREFIX);
     return {measured.right, measured.bottom};
 }
 
@@ -190,7 +190,7 @@ void TAboutBox::RunModalLoop()
             break;
         }
         // Key preview: the window's key handler sees each key before the focused control.
-        if (key_preview_ && message.message == WM_KEYDOWN &&
+        if (KeyPreview() && message.message == WM_KEYDOWN &&
             (message.hwnd == Handle() || IsChild(Handle(), message.hwnd))) {
             bool handled = false;
             orr::guarded([&] { handled = FormKeyDown(static_cast<int>(message.wParam)); });

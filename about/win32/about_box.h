@@ -32,13 +32,12 @@ public:
     void SetTimerEnabled(orr::AboutTimer timer, bool enabled) override;
     void SetLogoAnimate(bool on) override;
     void SetWindowCaption(const std::string& caption) override;
-    void SetKeyPreview(bool on) override { key_preview_ = on; }
     void HandToShell(const std::string& target) override;
     void CloseWindow() override { closed_ = true; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-    orr::about::Size TextSize(orr::about::Control control, const std::string& text) const override;
+    orr::about::Size TextSize(orr::about::Control control) const override;
     void Changed(orr::about::Control control, orr::about::Change change,
                  const orr::about::Rect& was) override;
 
@@ -76,6 +75,5 @@ private:
     orr::win32::GdiObject<HBITMAP> badge_;
     OkButtonFace ok_face_;
     int frame_top_ = 0; // a caption-less group box's frame lies half a text line down
-    bool key_preview_ = false;
     bool closed_ = true;
 };

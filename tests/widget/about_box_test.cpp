@@ -71,8 +71,8 @@ protected:
     {
         StandingClockTest::SetUp();
         box.Memory_Status = [this] { return memory; };
-        box.Email_Button->setText(QStringLiteral("ask@orrindale.example"));
-        box.WEB_Button->setText(QStringLiteral("www.orrindale.example"));
+        box.SetCaption(Control::Email_Button, "ask@orrindale.example");
+        box.SetCaption(Control::WEB_Button, "www.orrindale.example");
     }
     void show()
     {
@@ -282,7 +282,7 @@ TEST_F(AboutBox, LinksGoToTheDesktopAndTheWindowStaysOpen)
     // Nothing else hands anything over, and an empty address does nothing.
     QTest::mouseClick(box.ProductName, Qt::LeftButton);
     QTest::mouseClick(box.Bevel3, Qt::LeftButton);
-    box.WEB_Button->setText(QString());
+    box.SetCaption(Control::WEB_Button, "");
     QTest::mouseClick(box.WEB_Address_Label, Qt::LeftButton);
     EXPECT_EQ(recorder.wait_for(7, 500).size(), 6u);
     EXPECT_TRUE(box.isVisible());

@@ -9,8 +9,12 @@ namespace {
 
 class TestScene : public Scene {
 public:
-    TestScene() { FitToText(); }
-    Size TextSize(Control, const std::string& text) const override { return {7 * int(text.size()), 15}; }
+    TestScene()
+    {
+        FitToText();
+        changes.clear();
+    }
+    Size TextSize(Control control) const override { return {7 * int(State(control).caption.size()), 15}; }
     void Changed(Control control, Change change, const Rect& was) override
     {
         changes.push_back({control, change, was});
@@ -18,7 +22,6 @@ public:
     void SetTimerEnabled(AboutTimer, bool) override {}
     void SetLogoAnimate(bool) override {}
     void SetWindowCaption(const std::string&) override {}
-    void SetKeyPreview(bool) override {}
     void HandToShell(const std::string&) override {}
     void CloseWindow() override {}
     struct Seen {
@@ -62,9 +65,10 @@ TEST(AboutScene, AutoSizedLabelsFollowTheirTextAndMovesKeepTheSize)
     scene.SetTop(Control::Label4, 230);
     EXPECT_EQ(scene.Top(Control::Label4), 230);
     EXPECT_EQ(scene.State(Control::Label4).bounds, (Rect{375, 282, 375 + 21, 297}));
-    ASSERT_EQ(scene.changes.size(), 2u);
-    EXPECT_EQ(scene.changes[0].was, (Rect{375, 272, 375 + 42, 287}));
-    EXPECT_EQ(scene.changes[1].change, Change::Bounds);
+    ASSERT_EQ(scene.changes.size(), 3u);
+    EXPECT_EQ(scene.changes[0].change, Change::Caption);
+    EXPECT_EQ(scene.changes[1].was, (Rect{375, 272, 375 + 42, 287})) << "resized after the caption";
+    EXPECT_EQ(scene.changes[2].was, (Rect{375, 272, 375 + 21, 287}));
     scene.SetCaption(Control::ProductName, "A much longer product name");
     EXPECT_EQ(scene.State(Control::ProductName).bounds.width(), 380) << "not sized to its text";
 }
