@@ -26,12 +26,10 @@ struct ControlState {
 
 enum class Change { Caption, Hint, Visible, Bounds, Cursor, Stacking };
 
-// Labels, bevels, pictures and group boxes have no window of their own: the window
-// draws them and finds them under the mouse.
-constexpr bool is_graphic(Kind kind)
-{
-    return kind != Kind::Button && kind != Kind::OkButton && kind != Kind::GifImage;
-}
+// Every control but the buttons is a graphic control: the window draws it and finds it
+// under the mouse. (A shell may give the logo a window of its own to draw itself in; that
+// window lets the mouse through.)
+constexpr bool is_graphic(Kind kind) { return kind != Kind::Button && kind != Kind::OkButton; }
 
 class Scene : public AboutFormView {
 public:

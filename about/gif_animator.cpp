@@ -58,6 +58,23 @@ void Animator::SetAnimate(bool on)
     }
 }
 
+void Animator::SetStretch(bool on)
+{
+    stretch_ = on;
+    timer_.FrameChanged();
+}
+
+void Animator::SetOpaque(bool on)
+{
+    opaque_ = on;
+    timer_.FrameChanged();
+}
+
+Size Animator::DrawnSize(Size control) const
+{
+    return stretch_ ? control : Size{canvas_->width(), canvas_->height()};
+}
+
 void Animator::ShowFrame(int frame)
 {
     canvas_->Draw(static_cast<std::size_t>(frame - 1));

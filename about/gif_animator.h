@@ -1,6 +1,7 @@
 // The logo control's behaviour, once for both shells: the picture on its canvas, the
-// Animate and Loop properties, and the frame timer's ticks with their pass counting.
-// The shell provides the timer and the repaint; time comes from an injectable clock.
+// Animate, Loop, Stretch and Opaque properties, and the frame timer's ticks with their
+// pass counting. The shell provides the timer and the repaint; time comes from an
+// injectable clock.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "about/gif_compositor.h"
 #include "about/gif_picture.h"
 #include "about/tick_clock.h"
+#include "monthgrid/grid_geometry.h"
 
 namespace orr::gif {
 
@@ -17,7 +19,7 @@ public:
     // (Re)starts the frame timer: its next tick comes after interval_ms.
     virtual void StartFrameTimer(int interval_ms) = 0;
     virtual void StopFrameTimer() = 0;
-    // The canvas holds a new frame: show it, in one operation.
+    // The canvas holds a new frame, or is to be drawn otherwise: show it, in one operation.
     virtual void FrameChanged() = 0;
 };
 
@@ -39,6 +41,14 @@ public:
     void SetAnimate(bool on);
     bool Loop() const { return loop_; }
     void SetLoop(bool on) { loop_ = on; }
+    // Each frame scaled to the control's bounds, ignoring the aspect ratio.
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool on);
+    // Transparent pixels in the control's colour instead of what lies beneath.
+    bool Opaque() const { return opaque_; }
+    void SetOpaque(bool on);
+    // The size the canvas is drawn at, from the control's top-left corner.
+    Size DrawnSize(Size control) const;
 
     // The frame timer's handler.
     void Tick();
@@ -64,6 +74,8 @@ private:
     std::unique_ptr<Compositor> canvas_;
     bool animate_ = false;
     bool loop_ = false;
+    bool stretch_ = false;
+    bool opaque_ = false;
     bool running_ = false;
     bool first_tick_ = true; // frame 1 is on the canvas since the picture was loaded
     int frame_ = 0;

@@ -139,8 +139,8 @@ QWidget* TAboutBox::Create(const Design& design)
         QFile file(QStringLiteral(":/about/logo.gif"));
         if (file.open(QIODevice::ReadOnly))
             logo->LoadFromData(file.readAll());
-        logo->SetStretch(true);
-        logo->SetOpaque(false);
+        logo->Animator().SetStretch(true);
+        logo->Animator().SetOpaque(false);
         logo->Animator().SetLoop(false);
         widget = logo;
         break;

@@ -19,25 +19,12 @@ void TGIFImage::LoadFromData(const QByteArray& data)
     animator_.Load(orr::gif::load({bytes, static_cast<std::size_t>(data.size())}));
 }
 
-void TGIFImage::SetStretch(bool on)
-{
-    stretch_ = on;
-    update();
-}
-
-void TGIFImage::SetOpaque(bool on)
-{
-    opaque_ = on;
-    setAttribute(Qt::WA_OpaquePaintEvent, on);
-    update();
-}
-
 void TGIFImage::StartFrameTimer(int interval_ms) { timer_.start(interval_ms); }
 
 void TGIFImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (opaque_)
+    if (animator_.Opaque())
         painter.fillRect(rect(), palette().window());
     const orr::gif::Compositor& canvas = animator_.canvas();
     if (canvas.width() == 0 || canvas.height() == 0)
@@ -46,5 +33,6 @@ void TGIFImage::paintEvent(QPaintEvent*)
     const QImage frame(reinterpret_cast<const uchar*>(canvas.pixels().data()), canvas.width(),
                        canvas.height(), QImage::Format_ARGB32_Premultiplied);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(stretch_ ? QRectF(rect()) : QRectF(0, 0, canvas.width(), canvas.height()), frame);
+    const orr::Size drawn = animator_.DrawnSize({width(), height()});
+    painter.drawImage(QRectF(0, 0, drawn.width, drawn.height), frame);
 }

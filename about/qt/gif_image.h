@@ -18,14 +18,7 @@ public:
     // Data that is no GIF, or is damaged before its first frame, leaves it empty.
     void LoadFromData(const QByteArray& data);
 
-    // Each frame scaled to the control's bounds, ignoring the aspect ratio.
-    bool Stretch() const { return stretch_; }
-    void SetStretch(bool on);
-    // Transparent pixels in the control's colour instead of what lies beneath.
-    bool Opaque() const { return opaque_; }
-    void SetOpaque(bool on);
-
-    // The picture, its frames and whether and how they animate.
+    // The picture, its frames, whether and how they animate and how they are drawn.
     orr::gif::Animator& Animator() { return animator_; }
     const orr::gif::Animator& Animator() const { return animator_; }
     QTimer& Frame_Timer() { return timer_; }
@@ -40,6 +33,4 @@ private:
 
     QTimer timer_;
     orr::gif::Animator animator_;
-    bool stretch_ = false;
-    bool opaque_ = false;
 };

@@ -97,10 +97,9 @@ void TAboutBox::AddControl(const Design& design)
         logo_ = std::make_unique<TGIFImage>(Handle(),
                                             RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
         logo_->LoadFromData(resource_bytes(IDR_ABOUT_LOGO));
-        logo_->SetStretch(true);
-        logo_->SetOpaque(false);
+        logo_->Animator().SetStretch(true);
+        logo_->Animator().SetOpaque(false);
         logo_->Animator().SetLoop(false);
-        logo_->OnClick = [this, id = design.id] { (this->*OnClick(id))(); };
         window = logo_->Handle();
         break;
     case Kind::Picture:

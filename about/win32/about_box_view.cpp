@@ -23,11 +23,9 @@ void TAboutBox::Changed(Control control, Change change, const orr::about::Rect& 
 {
     const orr::about::ControlState& it = State(control);
     const HWND window = Child(control);
-    if (change == Change::Cursor) {
-        if (control == Control::Vintrel_Logo_GIFImage)
-            logo_->SetHandCursor(true);
+    // The cursor is set as the mouse moves, from the scene.
+    if (change == Change::Cursor)
         return;
-    }
     if (window && change == Change::Caption)
         SetWindowTextA(window, it.caption.c_str());
     if (window && change == Change::Visible)

@@ -13,7 +13,7 @@ constexpr UINT_PTR kFrameTimer = 1;
 } // namespace
 
 TGIFImage::TGIFImage(HWND parent, const RECT& bounds, const orr::gif::TickClock& clock)
-    : parent_(parent), animator_(static_cast<orr::gif::FrameTimer&>(*this), clock)
+    : animator_(static_cast<orr::gif::FrameTimer&>(*this), clock)
 {
     Create(kClass, {.style = WS_CHILD | WS_VISIBLE, .bounds = bounds, .parent = parent});
 }
@@ -31,18 +31,6 @@ void TGIFImage::LoadFromData(std::span<const std::uint8_t> data)
     animator_.Load(std::move(picture));
 }
 
-void TGIFImage::SetStretch(bool on)
-{
-    stretch_ = on;
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void TGIFImage::SetOpaque(bool on)
-{
-    opaque_ = on;
-    InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 void TGIFImage::StartFrameTimer(int interval_ms)
 {
     SetTimer(Handle(), kFrameTimer, static_cast<UINT>(interval_ms), nullptr);
@@ -50,16 +38,11 @@ void TGIFImage::StartFrameTimer(int interval_ms)
 
 void TGIFImage::StopFrameTimer() { KillTimer(Handle(), kFrameTimer); }
 
-void TGIFImage::CopyCanvas()
+void TGIFImage::FrameChanged()
 {
     const orr::gif::Compositor& canvas = animator_.canvas();
     if (frame_bits_ && !canvas.pixels().empty())
         std::copy(canvas.pixels().begin(), canvas.pixels().end(), frame_bits_);
-}
-
-void TGIFImage::FrameChanged()
-{
-    CopyCanvas();
     // Shown now, so that the frame timer counts the painting too.
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
@@ -71,27 +54,27 @@ void TGIFImage::Paint(HDC target)
     orr::win32::MemoryDc memory(target);
     orr::win32::GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
     orr::win32::Selection into(memory.get(), buffer.get());
-    if (opaque_) {
+    if (animator_.Opaque()) {
         FillRect(memory.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
     } else {
         // What lies beneath: the parent paints itself into the buffer, shifted to here.
+        const HWND parent = GetParent(Handle());
         POINT origin{0, 0};
-        MapWindowPoints(Handle(), parent_, &origin, 1);
+        MapWindowPoints(Handle(), parent, &origin, 1);
         POINT previous;
         SetViewportOrgEx(memory.get(), -origin.x, -origin.y, &previous);
-        SendMessageA(parent_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+        SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
         SetViewportOrgEx(memory.get(), previous.x, previous.y, nullptr);
     }
     const orr::gif::Compositor& canvas = animator_.canvas();
     if (frame_ && canvas.width() > 0) {
         orr::win32::MemoryDc source(target);
         orr::win32::Selection picture(source.get(), frame_.get());
-        const int width = stretch_ ? client.right : canvas.width();
-        const int height = stretch_ ? client.bottom : canvas.height();
+        const orr::Size drawn = animator_.DrawnSize({client.right, client.bottom});
         SetStretchBltMode(memory.get(), HALFTONE);
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(memory.get(), 0, 0, width, height, source.get(), 0, 0, canvas.width(), canvas.height(),
-                   blend);
+        AlphaBlend(memory.get(), 0, 0, drawn.width, drawn.height, source.get(), 0, 0, canvas.width(),
+                   canvas.height(), blend);
     }
     BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
@@ -111,25 +94,7 @@ LRESULT TGIFImage::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         Paint(paint.dc());
         return 0;
     }
-    case WM_SETCURSOR:
-        if (hand_ && LOWORD(lparam) == HTCLIENT) {
-            SetCursor(LoadCursorA(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
-    case WM_LBUTTONDOWN:
-        clicks_.Press(Handle());
-        SetCapture(Handle());
-        return 0;
-    case WM_LBUTTONUP: {
-        ReleaseCapture();
-        RECT client;
-        GetClientRect(Handle(), &client);
-        const POINT at{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-        if (clicks_.Release(PtInRect(&client, at) ? std::optional(Handle()) : std::nullopt) && OnClick)
-            OnClick();
-        return 0;
-    }
+    case WM_NCHITTEST: return HTTRANSPARENT;
     }
     return Window::HandleMessage(message, wparam, lparam);
 }

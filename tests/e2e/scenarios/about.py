@@ -1,7 +1,7 @@
 """Help > About over a main window that stays on top: the About window opens above
 it, owned by it, centred on the screen at every showing, with its title and client
-size; its logo animates; the web and mail links reach the session's recorder while
-the window stays open; Escape closes it and the program goes on."""
+size; its logo animates; the web and mail links and the logo reach the session's
+recorder while the window stays open; Escape closes it and the program goes on."""
 
 import aboutview as av
 from harness import TITLE, check, wait_until
@@ -24,13 +24,16 @@ def about_window(x, exe):
     av.check_centred(x, about)
     av.check_logo_animates(about)
 
-    for n, link in enumerate((av.WEB_LINK, av.MAIL_LINK), 1):
+    # The logo is a link too, and lets the mouse through to the window on Windows.
+    logo = (av.LOGO[0] + 20, av.LOGO[1] + 30)
+    for n, link in enumerate((av.WEB_LINK, av.MAIL_LINK, logo), 1):
         about.click(*link)
         wait_until(lambda: len(x.links()) == n, timeout=15, what=f"link {n} at the recorder",
                    describe=x.links)
-    web, mail = x.links()
+    web, mail, from_logo = x.links()
     check(web == f"http://{av.WEB_ADDRESS}", f"the web link reached the recorder as {web!r}")
     check(mail == f"mailto:{av.MAIL_ADDRESS}?subject=Shareware: {exe.name}", f"the mail link as {mail!r}")
+    check(from_logo == web, f"the logo's link as {from_logo!r}")
     check(about.is_viewable(), "a link closed the About window")
 
     # Moved away, it is centred again at the next showing, and starts over.

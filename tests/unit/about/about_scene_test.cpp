@@ -42,7 +42,8 @@ TEST(AboutScene, APointFindsTheTopmostVisibleGraphicControl)
     } cases[] = {
         {{100, 20}, Control::Vintrel_Logo_Banner_Image},
         {{100, 58}, Control::Vintrel_Logo_Banner_Image},
-        {{20, 100}, Control::Bevel1},
+        {{7, 100}, Control::Bevel1},
+        {{20, 100}, Control::Vintrel_Logo_GIFImage},
         {{450, 310}, Control::Badge_Label},
         {{575, 343}, Control::Bevel3},
         {{500, 220}, Control::Comments}, // not the button
