@@ -1,8 +1,10 @@
 #include "about/win32/about_box.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "about/ok_glyph.h"
 #include "about/win32/about_resources.h"
 #include "about/win32/gif_image.h"
 #include "about/win32/wic_image.h"
@@ -52,6 +54,13 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
         TEXTMETRICA metrics{};
         GetTextMetricsA(screen.get(), &metrics);
         frame_top_ = metrics.tmHeight / 2;
+    }
+    void* bits = nullptr;
+    ok_glyph_ = orr::win32::premultiplied_bitmap(orr::about::kOkGlyphSize, orr::about::kOkGlyphSize, &bits);
+    if (bits) {
+        // Alpha is 0 or 255, so the pixels are premultiplied as they are.
+        const orr::about::OkGlyph pixels = orr::about::ok_glyph();
+        std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
     }
     for (const Design& design : orr::about::kDesign)
         AddControl(design);
@@ -251,7 +260,7 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
         if (draw.CtlID != IDOK)
             break;
-        ok_face_.Paint(draw, true);
+        PaintOkButton(draw);
         return TRUE;
     }
     case WM_SETCURSOR:

@@ -12,7 +12,6 @@
 
 #include "about/about_form.h"
 #include "about/about_scene.h"
-#include "about/win32/ok_button.h"
 #include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
 #include "core/win32/window.h"
@@ -59,10 +58,11 @@ private:
     void CentreOnScreen();
     void RunModalLoop();
 
-    // Painting of the graphic controls (about_box_paint.cpp).
+    // Painting (about_box_paint.cpp).
     void PaintScene(HDC dc) const;
     void PaintGroup(HDC dc, orr::about::Control group) const;
     void PaintItem(HDC dc, orr::about::Control control) const;
+    void PaintOkButton(const DRAWITEMSTRUCT& item) const;
 
     HWND owner_;
     HWND hints_ = nullptr;
@@ -73,7 +73,7 @@ private:
     std::unique_ptr<TGIFImage> logo_;
     orr::win32::GdiObject<HBITMAP> banner_;
     orr::win32::GdiObject<HBITMAP> badge_;
-    OkButtonFace ok_face_;
+    orr::win32::GdiObject<HBITMAP> ok_glyph_;
     int frame_top_ = 0; // a caption-less group box's frame lies half a text line down
     bool closed_ = true;
 };
