@@ -19,4 +19,12 @@ WeekdayNames weekday_names_from_monday_first(const WeekdayNames& monday_first)
     return names;
 }
 
+WeekdayNames monday_first_names(const std::function<std::string(int weekday)>& name_of)
+{
+    WeekdayNames names;
+    for (int i = 0; i < kDaysPerWeek; ++i)
+        names[i] = name_of((i + 1) % kDaysPerWeek + 1);
+    return names;
+}
+
 } // namespace orr

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "monthgrid/date_math.h"
@@ -17,5 +18,8 @@ const WeekdayNames& fallback_weekday_names();
 
 // monday_first[0] is Monday's name, [6] Sunday's; an empty name takes its fallback.
 WeekdayNames weekday_names_from_monday_first(const WeekdayNames& monday_first);
+
+// The names name_of gives for 1 = Sunday .. 7 = Saturday, listed Monday first.
+WeekdayNames monday_first_names(const std::function<std::string(int weekday)>& name_of);
 
 } // namespace orr

@@ -1,16 +1,10 @@
 #include "monthgrid/qt/calendar.h"
 
 #include <QEvent>
-#include <QLocale>
 
 #include "core/event_guard.h"
 #include "monthgrid/qt/calendar_accessible.h"
-
-namespace {
-
-constexpr int kMonday = 1; // QLocale counts 1 = Monday .. 7 = Sunday
-
-} // namespace
+#include "platform/locale_names.h"
 
 TCalendar::TCalendar(QWidget* owner) : TCustomGrid(owner, std::make_unique<orr::MonthGrid>())
 {
@@ -29,9 +23,6 @@ void TCalendar::changeEvent(QEvent* event)
 
 void TCalendar::LoadWeekdayNames()
 {
-    const QLocale locale;
-    orr::WeekdayNames monday_first;
-    for (int i = 0; i < orr::kDaysPerWeek; ++i)
-        monday_first[i] = locale.dayName(kMonday + i, QLocale::ShortFormat).toStdString();
-    Core().SetWeekdayNames(monday_first);
+    Core().SetWeekdayNames(
+        orr::monday_first_names([](int weekday) { return orr::platform::locale_day_name(weekday, true); }));
 }

@@ -1,5 +1,5 @@
 // TCalendar for the Qt shell: one month as a 7 x 7 grid with a weekday heading row
-// and six rows of days, over the shared month grid. Weekday names come from QLocale;
+// and six rows of days, over the shared month grid. Weekday names come from the locale;
 // a screen reader meets it as a table of its days (calendar_accessible.h).
 #pragma once
 

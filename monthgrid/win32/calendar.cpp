@@ -1,14 +1,7 @@
 #include "monthgrid/win32/calendar.h"
 
-#include <array>
-
 #include "monthgrid/win32/window_text.h"
-
-namespace {
-
-constexpr int kLocaleNameChars = 80;
-
-} // namespace
+#include "platform/locale_names.h"
 
 TCalendar::TCalendar(HWND parent, int control_id)
     : TCustomGrid(parent, control_id, std::make_unique<orr::MonthGrid>())
@@ -31,13 +24,6 @@ LRESULT TCalendar::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 
 void TCalendar::LoadWeekdayNames()
 {
-    // LOCALE_SABBREVDAYNAME1 .. 7 run from Monday to Sunday.
-    orr::WeekdayNames monday_first;
-    for (int i = 0; i < orr::kDaysPerWeek; ++i) {
-        std::array<char, kLocaleNameChars> name{};
-        if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVDAYNAME1 + i, name.data(), kLocaleNameChars) >
-            0)
-            monday_first[i] = name.data();
-    }
-    Core().SetWeekdayNames(monday_first);
+    Core().SetWeekdayNames(
+        orr::monday_first_names([](int weekday) { return orr::platform::locale_day_name(weekday, true); }));
 }

@@ -291,6 +291,9 @@ TEST(WeekdayNames, LocaleNamesComeMondayFirstAndMissingOnesFallBack)
     const WeekdayNames names = weekday_names_from_monday_first({"lu", "ma", "", "je", "ve", "sa", "di"});
     EXPECT_EQ(names, (WeekdayNames{"di", "lu", "ma", "Wed", "je", "ve", "sa"}));
     EXPECT_EQ(weekday_names_from_monday_first({}), fallback_weekday_names());
+    // A locale asked by weekday number, 1 = Sunday, answers Monday first.
+    EXPECT_EQ(monday_first_names([](int weekday) { return std::to_string(weekday); }),
+              (WeekdayNames{"2", "3", "4", "5", "6", "7", "1"}));
 }
 
 TEST(GridBase, GuardsItsCountsAndCells)
