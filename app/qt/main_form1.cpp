@@ -137,7 +137,7 @@ QWidget* TMainForm1::MakeControl(const Design& design, QWidget* parent)
         calendar->setPalette(palette);
         calendar->Core().SetReadOnly(grid.read_only);
         calendar->Core().SetStartOfWeek(grid.start_of_week);
-        calendar->SetUseCurrentDate(grid.use_current_date);
+        calendar->Core().SetUseCurrentDate(grid.use_current_date);
         calendars_[design.month - 1] = calendar;
         return calendar;
     }

@@ -14,7 +14,7 @@
 #include "core/product.h"
 #include "monthgrid/date_names.h"
 #include "monthgrid/win32/calendar.h"
-#include "monthgrid/win32/window_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         calendar->SetTabStop(grid.tab_stop);
         calendar->Core().SetReadOnly(grid.read_only);
         calendar->Core().SetStartOfWeek(grid.start_of_week);
-        calendar->SetUseCurrentDate(grid.use_current_date);
+        calendar->Core().SetUseCurrentDate(grid.use_current_date);
         calendar->Grid().SetGridLineWidth(orr::at_density(1, dpi_));
         calendars_[design.month - 1] = std::move(calendar);
         return calendars_[design.month - 1]->Handle();
@@ -114,7 +114,7 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         auto button = std::make_unique<TSpeedButton>(parent, id, design.glyph);
         button->SetGlyphFactor(orr::pixel_art_factor(dpi_));
         // Never drawn: the glyph speaks to the eye, the text to a screen reader.
-        set_window_text(button->Handle(), design.accessible_name());
+        SetWindowTextW(button->Handle(), orr::platform::to_wide(design.accessible_name()).c_str());
         auto& held = design.command == orr::mainform::Command::LastYear ? Last_Year_SpeedButton
                                                                         : Next_Year_SpeedButton;
         held = std::move(button);
@@ -129,7 +129,7 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
     switch (design.kind) {
     case Kind::Label:
         labels_[design.month - 1] = control;
-        set_window_text(control, orr::month_name(design.month));
+        SetWindowTextW(control, orr::platform::to_wide(orr::month_name(design.month)).c_str());
         break;
     case Kind::GroupBox:
         GroupBox1 = control;
@@ -139,7 +139,9 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         Year_Edit = control;
         EnableWindow(control, FALSE);
         break;
-    case Kind::BitButton: set_window_text(control, design.accessible_name()); break;
+    case Kind::BitButton:
+        SetWindowTextW(control, orr::platform::to_wide(design.accessible_name()).c_str());
+        break;
     default: Scaling_ListBox = control; break;
     }
     return control;

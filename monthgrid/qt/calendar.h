@@ -17,7 +17,6 @@ public:
     // The month, its dates and its options, shared with the Win32 grid.
     orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
     const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
-    void SetUseCurrentDate(bool use) { Core().SetUseCurrentDate(use); }
 
     std::function<void(TCalendar*)> OnChange;
 

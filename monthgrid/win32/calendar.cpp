@@ -1,7 +1,7 @@
 #include "monthgrid/win32/calendar.h"
 
-#include "monthgrid/win32/window_text.h"
 #include "platform/locale_names.h"
+#include "platform/win32/wide_text.h"
 
 TCalendar::TCalendar(HWND parent, int control_id)
     : TCustomGrid(parent, control_id, std::make_unique<orr::MonthGrid>())
@@ -12,7 +12,10 @@ TCalendar::TCalendar(HWND parent, int control_id)
     ShowName();
 }
 
-void TCalendar::ShowName() { set_window_text(Handle(), Core().AccessibleName()); }
+void TCalendar::ShowName()
+{
+    SetWindowTextW(Handle(), orr::platform::to_wide(Core().AccessibleName()).c_str());
+}
 
 LRESULT TCalendar::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
 {

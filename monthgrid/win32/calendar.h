@@ -20,7 +20,6 @@ public:
     // may throw orr::EConvertError for a combination that is no valid date.
     orr::MonthGrid& Core() { return static_cast<orr::MonthGrid&>(Grid()); }
     const orr::MonthGrid& Core() const { return static_cast<const orr::MonthGrid&>(Grid()); }
-    void SetUseCurrentDate(bool use) { Core().SetUseCurrentDate(use); }
 
     std::function<void(TCalendar*)> OnChange;
 

@@ -160,7 +160,7 @@ TEST_F(MonthGridInput, UseCurrentDateBringsTodayBackSilently)
     grid->Core().SetYear(1999);
     EXPECT_FALSE(grid->Core().UseCurrentDate());
     const int before = changes;
-    grid->SetUseCurrentDate(true);
+    grid->Core().SetUseCurrentDate(true);
     EXPECT_EQ(grid->Core().Year(), 2026);
     EXPECT_EQ(grid->Core().Month(), 2);
     EXPECT_EQ(grid->Core().Day(), 10);
