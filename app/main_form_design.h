@@ -14,7 +14,21 @@
 
 namespace orr::mainform {
 
-enum class Kind { MenuBar, Menu, Item, CheckItem, Separator, Label, Calendar, GroupBox, SpeedButton, YearBox, BitButton, ListBox, Timer };
+enum class Kind {
+    MenuBar,
+    Menu,
+    Item,
+    CheckItem,
+    Separator,
+    Label,
+    Calendar,
+    GroupBox,
+    SpeedButton,
+    YearBox,
+    BitButton,
+    ListBox,
+    Timer
+};
 
 // What a component does when clicked, chosen or ticking.
 enum class Command {
@@ -42,7 +56,7 @@ struct Font {
 struct Design {
     const char* name;
     Kind kind;
-    const char* parent = nullptr; // the component it lies in; nullptr: the window
+    const char* parent = nullptr;                 // the component it lies in; nullptr: the window
     int left = 0, top = 0, width = 0, height = 0; // within the parent, in pixels at 96 per inch
     Font font{};
     const char* caption = ""; // menus mark their access keys with &; month labels take the month's name
@@ -62,7 +76,8 @@ inline constexpr Font kGridFont{"Times New Roman", 13};
 inline constexpr Font kRowFont{"Times New Roman", 16};
 inline constexpr Font kBoldRowFont{"Times New Roman", 16, true};
 
-constexpr Design item(const char* name, const char* menu, const char* caption, Command command, Kind kind = Kind::Item)
+constexpr Design item(const char* name, const char* menu, const char* caption, Command command,
+                      Kind kind = Kind::Item)
 {
     return {name, kind, menu, 0, 0, 0, 0, {}, caption, "", command};
 }
@@ -70,13 +85,35 @@ constexpr Design item(const char* name, const char* menu, const char* caption, C
 inline constexpr int kMonthLefts[] = {5, 220, 436};
 constexpr Design month_label(const char* name, int month)
 {
-    return {name, Kind::Label, nullptr, kMonthLefts[(month - 1) % 3], 3 + (month - 1) / 3 * 130, 205, 16, kWindowFont,
-            "", "", Command::None, Glyph::LeftArrow, month};
+    return {name,
+            Kind::Label,
+            nullptr,
+            kMonthLefts[(month - 1) % 3],
+            3 + (month - 1) / 3 * 130,
+            205,
+            16,
+            kWindowFont,
+            "",
+            "",
+            Command::None,
+            Glyph::LeftArrow,
+            month};
 }
 constexpr Design month_grid(const char* name, int month)
 {
-    return {name, Kind::Calendar, nullptr, kMonthLefts[(month - 1) % 3], 20 + (month - 1) / 3 * 130, 210, 110,
-            kGridFont, "", "", Command::None, Glyph::LeftArrow, month};
+    return {name,
+            Kind::Calendar,
+            nullptr,
+            kMonthLefts[(month - 1) % 3],
+            20 + (month - 1) / 3 * 130,
+            210,
+            110,
+            kGridFont,
+            "",
+            "",
+            Command::None,
+            Glyph::LeftArrow,
+            month};
 }
 } // namespace detail
 
@@ -92,7 +129,8 @@ inline constexpr std::array kDesign{
     detail::item("ExitOption", "FileMenu", "E&xit", Command::Exit),
     Design{"HelpMenu", Kind::Menu, "MainMenu1", 0, 0, 0, 0, {}, "&Help"},
     detail::item("View_Readme_file_Option", "HelpMenu", "&View Readme file", Command::ViewReadme),
-    detail::item("View_Shareware_Catalog_Option", "HelpMenu", "View &Shareware Catalog", Command::ViewCatalog),
+    detail::item("View_Shareware_Catalog_Option", "HelpMenu", "View &Shareware Catalog",
+                 Command::ViewCatalog),
     detail::item("N1", "HelpMenu", "", Command::None, Kind::Separator),
     detail::item("AboutOption", "HelpMenu", "&About", Command::About),
     detail::month_label("Label1", 1),
@@ -174,6 +212,15 @@ struct GridProperties {
     bool read_only = true;
     int start_of_week = 0;
     bool use_current_date = false;
+
+    // Sets them on a month grid; the tab stop is its window's.
+    template <typename MonthGrid>
+    void ApplyTo(MonthGrid& grid) const
+    {
+        grid.SetReadOnly(read_only);
+        grid.SetStartOfWeek(start_of_week);
+        grid.SetUseCurrentDate(use_current_date);
+    }
 };
 inline constexpr GridProperties kGridProperties{};
 // The days are drawn in black whatever the theme's text colour.

@@ -43,11 +43,12 @@ QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
 TMainForm1::TMainForm1(QWidget* parent)
     : QMainWindow(parent), frame_(*this),
-      window_manager_(*this, {[this](bool on) { orr::guarded([this, on] { form_.TopmostChangedOutside(on); }); },
-                              [this](QMargins frame, bool maximized) {
-                                  frame_.FrameAnnounced(frame, maximized);
-                                  StartOnce();
-                              }})
+      window_manager_(*this,
+                      {[this](bool on) { orr::guarded([this, on] { form_.TopmostChangedOutside(on); }); },
+                       [this](QMargins frame, bool maximized) {
+                           frame_.FrameAnnounced(frame, maximized);
+                           StartOnce();
+                       }})
 {
     setObjectName(QStringLiteral("MainForm1"));
     setWindowTitle(text(orr::kProductTitle));
@@ -135,9 +136,7 @@ QWidget* TMainForm1::MakeControl(const Design& design, QWidget* parent)
         QPalette palette = calendar->palette();
         palette.setColor(QPalette::Text, QColor::fromRgb(orr::mainform::kGridTextColour));
         calendar->setPalette(palette);
-        calendar->Core().SetReadOnly(grid.read_only);
-        calendar->Core().SetStartOfWeek(grid.start_of_week);
-        calendar->Core().SetUseCurrentDate(grid.use_current_date);
+        grid.ApplyTo(calendar->Core());
         calendars_[design.month - 1] = calendar;
         return calendar;
     }

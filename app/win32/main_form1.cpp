@@ -103,9 +103,7 @@ HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
         auto calendar = std::make_unique<TCalendar>(parent, id);
         const orr::mainform::GridProperties& grid = orr::mainform::kGridProperties;
         calendar->SetTabStop(grid.tab_stop);
-        calendar->Core().SetReadOnly(grid.read_only);
-        calendar->Core().SetStartOfWeek(grid.start_of_week);
-        calendar->Core().SetUseCurrentDate(grid.use_current_date);
+        grid.ApplyTo(calendar->Core());
         calendar->Grid().SetGridLineWidth(orr::at_density(1, dpi_));
         calendars_[design.month - 1] = std::move(calendar);
         return calendars_[design.month - 1]->Handle();
@@ -179,7 +177,7 @@ void TMainForm1::AddHint(HWND control, const char* text)
 
 void TMainForm1::ApplyFont(Owned& component)
 {
-    SharedFont font = fonts_.Get(component.font);
+    orr::win32::SharedFont font = fonts_.Get(component.font);
     SendMessageA(component.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     // The control has the new font before the old one may go.
     component.held = std::move(font);

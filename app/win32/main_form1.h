@@ -16,10 +16,6 @@
 #include "core/win32/window.h"
 #include "platform/locale_names.h"
 
-using orr::win32::FontCache;
-using orr::win32::FontChoice;
-using orr::win32::SharedFont;
-
 class TAboutBox;
 class TCalendar;
 class TSpeedButton;
@@ -49,8 +45,8 @@ private:
     struct Owned {
         HWND window = nullptr;
         HMENU menu = nullptr; // a menu bar or menu
-        FontChoice font;
-        SharedFont held;
+        orr::win32::FontChoice font;
+        orr::win32::SharedFont held;
     };
 
     LRESULT ControlColour(HDC dc, HWND control);
@@ -97,7 +93,7 @@ private:
     // The density the controls were made at; after a move to a monitor of another
     // density the window's new size alone carries the change, fonts included.
     int dpi_ = 96;
-    FontCache fonts_;
+    orr::win32::FontCache fonts_;
     std::vector<Owned> components_;
     std::array<std::unique_ptr<TCalendar>, orr::MainForm::kMonths> calendars_;
     std::array<HWND, orr::MainForm::kMonths> labels_{};
