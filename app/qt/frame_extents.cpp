@@ -54,17 +54,6 @@ bool maximized_in(const std::vector<std::uint32_t>& state, xcb_connection_t* c)
 
 } // namespace
 
-std::optional<QMargins> announced_frame_margins(QWidget* window)
-{
-    xcb_connection_t* c = x11::connection();
-    if (!c)
-        return known_to_qt(window);
-    const auto id = static_cast<xcb_window_t>(window->internalWinId());
-    if (!id)
-        return std::nullopt;
-    return to_margins(x11::property32(c, id, x11::atom(c, x11::Atom::NetFrameExtents)), window);
-}
-
 std::optional<AnnouncedFrame> announced_frame(QWidget* window)
 {
     xcb_connection_t* c = x11::connection();

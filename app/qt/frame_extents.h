@@ -10,10 +10,6 @@ class QWidget;
 
 namespace orr::window {
 
-// The decoration the window manager has announced for the window; nothing before it
-// has. Off X11, the decoration as Qt's platform knows it.
-std::optional<QMargins> announced_frame_margins(QWidget* window);
-
 struct AnnouncedFrame {
     QMargins margins;
     // Maximised (or full screen) by the window manager: the decoration is not the one
@@ -21,7 +17,9 @@ struct AnnouncedFrame {
     bool maximized = false;
 };
 
-// The announced decoration and the window's state, read together in one round trip.
+// The decoration the window manager has announced for the window (nothing before it
+// has) and the window's state, read together in one round trip. Off X11, the
+// decoration as Qt's platform knows it.
 std::optional<AnnouncedFrame> announced_frame(QWidget* window);
 
 // Asks the window manager to announce its decoration for a window not yet mapped. The

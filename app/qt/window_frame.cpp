@@ -24,8 +24,8 @@ bool WindowFrame::AskDecoration()
 {
     if (normal_)
         return false;
-    if (const auto announced = orr::window::announced_frame_margins(&window_)) {
-        normal_ = *announced;
+    if (const auto announced = orr::window::announced_frame(&window_)) {
+        normal_ = announced->margins;
         return false;
     }
     if (!asked_)
