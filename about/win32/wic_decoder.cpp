@@ -61,11 +61,15 @@ std::optional<int> loops(IWICMetadataQueryReader* reader)
     return loop_count(bytes(reader, L"/appext/Data"));
 }
 
-std::vector<std::uint32_t> colours(IWICImagingFactory* factory, IWICBitmapFrameDecode* source)
+// A frame with no colour table, its own or the picture's, has none to copy: Wine's codec
+// fails inside the copy then.
+std::vector<std::uint32_t> colours(IWICImagingFactory* factory, IWICBitmapFrameDecode* source,
+                                   IWICMetadataQueryReader* reader, bool global_table)
 {
     ComPtr<IWICPalette> palette;
     UINT count = 0;
-    if (FAILED(factory->CreatePalette(&palette)) || FAILED(source->CopyPalette(palette.Get())) ||
+    if ((!global_table && !number(reader, L"/imgdesc/LocalColorTableFlag")) ||
+        FAILED(factory->CreatePalette(&palette)) || FAILED(source->CopyPalette(palette.Get())) ||
         FAILED(palette->GetColorCount(&count)))
         return {};
     std::vector<WICColor> argb(count);
@@ -80,7 +84,7 @@ std::vector<std::uint32_t> colours(IWICImagingFactory* factory, IWICBitmapFrameD
 
 // One frame, or nothing when it cannot be read whole or would pass the pixel budget.
 std::optional<Frame> read_frame(IWICImagingFactory* factory, IWICBitmapDecoder* decoder, UINT index,
-                                PixelBudget& budget)
+                                bool global_table, PixelBudget& budget)
 {
     ComPtr<IWICBitmapFrameDecode> source;
     if (FAILED(decoder->GetFrame(index, &source)))
@@ -100,7 +104,7 @@ std::optional<Frame> read_frame(IWICImagingFactory* factory, IWICBitmapDecoder* 
                                      : kNoTransparency};
     Frame frame = frame_of(number(reader.Get(), L"/imgdesc/Left"), number(reader.Get(), L"/imgdesc/Top"),
                            static_cast<int>(width), static_cast<int>(height), control,
-                           colours(factory, source.Get()));
+                           colours(factory, source.Get(), reader.Get(), global_table));
     frame.pixels.resize(static_cast<std::size_t>(frame.width) * frame.height);
     if (!frame.pixels.empty() &&
         FAILED(
@@ -136,9 +140,10 @@ Picture decode(std::span<const std::uint8_t> data)
     UINT count = 0;
     if (FAILED(decoder->GetFrameCount(&count)))
         return picture;
+    const bool global_table = number(reader.Get(), L"/logscrdesc/GlobalColorTableFlag") != 0;
     PixelBudget budget;
     for (UINT index = 0; index < count && picture.frames.size() < kMaxFrames; ++index) {
-        std::optional<Frame> frame = read_frame(factory.Get(), decoder.Get(), index, budget);
+        std::optional<Frame> frame = read_frame(factory.Get(), decoder.Get(), index, global_table, budget);
         if (!frame)
             break;
         picture.frames.push_back(std::move(*frame));

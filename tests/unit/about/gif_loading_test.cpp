@@ -88,6 +88,15 @@ TEST(GifLoading, LocalColourTableAndInterlacedRows)
     EXPECT_EQ(picture.frames[0].palette[3], 0x444444u);
 }
 
+// Neither a global nor a local colour table: the frame still loads, with no colours.
+TEST(GifLoading, AFrameWithNoColourTableAtAllLoadsWithoutColours)
+{
+    const Picture picture = load_recipe(GifRecipe{3, 2, {}, std::nullopt, {solid(0, 0, 3, 2, 1)}});
+    ASSERT_EQ(picture.frames.size(), 1u);
+    EXPECT_TRUE(picture.frames[0].palette.empty());
+    EXPECT_EQ(picture.frames[0].pixels, std::vector<std::uint8_t>(6, 1));
+}
+
 TEST(GifLoading, KeepsAtMost256Frames)
 {
     GifRecipe wanted{1, 1, kPalette, 0, {}};
