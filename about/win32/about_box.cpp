@@ -65,8 +65,7 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
     for (const Design& design : orr::about::kDesign)
         AddControl(design);
     FitToText();
-    for (const Design& design : orr::about::kDesign)
-        UpdateHint(design.id);
+    UpdateHints();
     orr::guarded([this] { FormCreate(); });
 }
 
@@ -136,18 +135,44 @@ void TAboutBox::Invalidate(const Rect& area) const
     InvalidateRect(Handle(), &rect, FALSE);
 }
 
-void TAboutBox::UpdateHint(Control control)
+// The hint window takes the first of its tools that holds the mouse. The buttons are
+// tools by their windows; the graphic controls are areas, listed as the mouse finds them,
+// top first, each a tool even without a hint, so that it hides the hint of what it lies on.
+void TAboutBox::UpdateHints()
+{
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    for (const Design& design : orr::about::kDesign) {
+        const HWND window = Child(design.id);
+        tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(design.id) + 1;
+        SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    std::vector<Control> order;
+    for (const Control group : {Control::GroupBox2, Control::GroupBox1}) {
+        const std::vector<Control> drawn = Drawn(group);
+        order.insert(order.end(), drawn.rbegin(), drawn.rend());
+        order.push_back(group);
+    }
+    for (const Design& design : orr::about::kDesign) {
+        if (!orr::about::is_graphic(design.kind))
+            order.push_back(design.id);
+    }
+    for (const Control control : order)
+        AddHint(control);
+}
+
+void TAboutBox::AddHint(Control control)
 {
     const orr::about::ControlState& it = State(control);
     const HWND window = Child(control);
+    if (!it.visible || (window && it.hint.empty()))
+        return;
     TOOLINFOA tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = Handle();
     tool.uFlags = TTF_SUBCLASS | (window ? TTF_IDISHWND : 0);
     tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(control) + 1;
-    SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    if (it.hint.empty() || !it.visible)
-        return;
     tool.rect = {it.bounds.left, it.bounds.top, it.bounds.right, it.bounds.bottom};
     tool.lpszText = const_cast<char*>(it.hint.c_str());
     SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

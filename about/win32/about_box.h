@@ -54,7 +54,8 @@ private:
     void AddControl(const orr::about::Design& design);
     orr::win32::SharedFont Font(const orr::about::Font& wanted);
     void Invalidate(const orr::about::Rect& area) const;
-    void UpdateHint(orr::about::Control control);
+    void UpdateHints();
+    void AddHint(orr::about::Control control);
     void CentreOnScreen();
     void RunModalLoop();
 

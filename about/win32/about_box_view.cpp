@@ -35,7 +35,9 @@ void TAboutBox::Changed(Control control, Change change, const orr::about::Rect& 
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Invalidate(was);
     Invalidate(it.bounds);
-    UpdateHint(control);
+    // A new caption alone moves no tool; a label resized to it comes as a change of bounds.
+    if (change != Change::Caption)
+        UpdateHints();
 }
 
 void TAboutBox::HandToShell(const std::string& target) { orr::platform::shell_open(target, owner_); }

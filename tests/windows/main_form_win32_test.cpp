@@ -2,9 +2,10 @@
 // its caption as window text (the glyph buttons their hints, the year box its year, each
 // month grid its month and year), and the texts follow the year shown; its controls and
 // menu items are made in the design table's order. The session and other programs find
-// the window where they left it.
+// the window where they left it. The About window's hints follow the control on top.
 #include <windows.h>
 #include <array>
+#include <commctrl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "about/win32/about_box.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/main_form1.h"
 #include "core/clock.h"
@@ -208,6 +210,39 @@ TEST_F(Win32WindowTexts, ALogOffSavesOnlyAtItsEndAndLeavesTheWindowMaximised)
     EXPECT_NE(saved.str().find("WindowState_wsMaximized=1"), std::string::npos) << saved.str();
     EXPECT_TRUE(dialogs_.shown.empty());
     DeleteFileA(ini.c_str());
+}
+
+// The hint the About window shows where the mouse rests at a point of its client area.
+std::string hint_at(const TAboutBox& box, POINT at)
+{
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            char name[32] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) == TOOLTIPS_CLASSA)
+                *reinterpret_cast<HWND*>(found) = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    TTHITTESTINFOA hit{box.Handle(), at, {}};
+    hit.ti.cbSize = sizeof hit.ti;
+    char text[128] = {};
+    if (!tips || !SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)))
+        return "";
+    hit.ti.lpszText = text;
+    SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&hit.ti));
+    return text;
+}
+
+TEST(Win32AboutHints, TheBadgesHintShowsOverTheBadgeButNotOverTheLabelOnIt)
+{
+    const TAboutBox box(nullptr);
+    const orr::about::Rect label = box.State(orr::about::Control::Badge_Label).bounds;
+    const orr::about::Rect badge = box.State(orr::about::Control::Badge_Logo).bounds;
+    EXPECT_EQ(hint_at(box, {(label.left + label.right) / 2, (label.top + label.bottom) / 2}), "");
+    EXPECT_EQ(hint_at(box, {badge.right - 4, badge.bottom - 4}), "Hey, don't poke me there !!");
 }
 
 } // namespace
