@@ -48,6 +48,17 @@ std::optional<Control> Scene::GraphicAt(Point point) const
     return hit == drawn.rend() ? std::nullopt : std::optional(*hit);
 }
 
+std::vector<Control> Scene::HitOrder() const
+{
+    std::vector<Control> order;
+    for (const Control group : {Control::GroupBox2, Control::GroupBox1}) {
+        const std::vector<Control> drawn = Drawn(group);
+        order.insert(order.end(), drawn.rbegin(), drawn.rend());
+        order.push_back(group);
+    }
+    return order;
+}
+
 void Scene::SetCaption(Control control, const std::string& caption)
 {
     Edit(control).caption = caption;

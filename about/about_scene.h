@@ -41,6 +41,9 @@ public:
     // The visible graphic control under a point of the client area. GroupBox2, made
     // later, lies above GroupBox1 where they overlap; outside both there is none.
     std::optional<Control> GraphicAt(Point point) const;
+    // The visible graphic controls and the two group boxes as the mouse finds them, top
+    // first, each group box after what it holds.
+    std::vector<Control> HitOrder() const;
 
     std::string Caption(Control control) const final { return State(control).caption; }
     void SetCaption(Control control, const std::string& caption) final;

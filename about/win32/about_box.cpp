@@ -148,12 +148,7 @@ void TAboutBox::UpdateHints()
         tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(design.id) + 1;
         SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    std::vector<Control> order;
-    for (const Control group : {Control::GroupBox2, Control::GroupBox1}) {
-        const std::vector<Control> drawn = Drawn(group);
-        order.insert(order.end(), drawn.rbegin(), drawn.rend());
-        order.push_back(group);
-    }
+    std::vector<Control> order = HitOrder();
     for (const Design& design : orr::about::kDesign) {
         if (!orr::about::is_graphic(design.kind))
             order.push_back(design.id);

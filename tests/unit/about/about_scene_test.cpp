@@ -1,5 +1,6 @@
 // The About window's controls as the Win32 window draws them: which graphic control a
 // click or the cursor finds, the order they are drawn in, and labels sized to their text.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "about/about_scene.h"
@@ -50,8 +51,16 @@ TEST(AboutScene, APointFindsTheTopmostVisibleGraphicControl)
         {{600, 100}, std::nullopt},
         {{15, 350}, std::nullopt},
     };
-    for (const auto& c : cases)
+    const std::vector<Control> order = scene.HitOrder();
+    for (const auto& c : cases) {
         EXPECT_EQ(scene.GraphicAt(c.point), c.found) << c.point.x << "," << c.point.y;
+        // The hit order finds the same control first.
+        const auto first = std::find_if(order.begin(), order.end(),
+                                        [&](Control k) { return scene.State(k).bounds.contains(c.point); });
+        if (c.found) {
+            EXPECT_TRUE(first != order.end() && *first == *c.found) << c.point.x << "," << c.point.y;
+        }
+    }
     scene.SetVisible(Control::Badge_Label, false);
     EXPECT_EQ(scene.GraphicAt({450, 310}), Control::Badge_Logo);
     EXPECT_EQ(scene.Drawn(Control::GroupBox1).front(), Control::Bevel3);
