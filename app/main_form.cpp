@@ -17,6 +17,7 @@ void MainForm::Run(mainform::Command command)
     case Command::AlwaysOnTop: handler = &MainForm::Always_On_Top_OptionClick; break;
     case Command::AutoRun: handler = &MainForm::Auto_Run_at_Windows_Startup_OptionClick; break;
     case Command::RestoreFactoryDefaults: handler = &MainForm::Restore_Factory_Defaults_OptionClick; break;
+    case Command::PrintYear: handler = &MainForm::Print_Year_OptionClick; break;
     case Command::Exit: handler = &MainForm::ExitOptionClick; break;
     case Command::ViewReadme: handler = &MainForm::View_Readme_file_OptionClick; break;
     case Command::ViewCatalog: handler = &MainForm::View_Shareware_Catalog_OptionClick; break;

@@ -59,6 +59,7 @@ public:
     void Always_On_Top_OptionClick();
     void Auto_Run_at_Windows_Startup_OptionClick();
     void Restore_Factory_Defaults_OptionClick();
+    void Print_Year_OptionClick();
     void View_Readme_file_OptionClick();
     void View_Shareware_Catalog_OptionClick();
     void AboutOptionClick();

@@ -36,6 +36,7 @@ enum class Command {
     AlwaysOnTop,
     AutoRun,
     RestoreFactoryDefaults,
+    PrintYear,
     Exit,
     ViewReadme,
     ViewCatalog,
@@ -64,6 +65,7 @@ struct Design {
     Command command = Command::None;
     Glyph glyph = Glyph::LeftArrow; // buttons only
     int month = 0;                  // 1..12 for a month's label and grid
+    const char* shortcut = "";      // a menu item's key, as "Ctrl+P"
 
     constexpr bool visual() const { return kind >= Kind::Label && kind <= Kind::ListBox; }
     // A glyph alone says nothing to a screen reader, so such a button goes by its hint.
@@ -77,9 +79,9 @@ inline constexpr Font kRowFont{"Times New Roman", 16};
 inline constexpr Font kBoldRowFont{"Times New Roman", 16, true};
 
 constexpr Design item(const char* name, const char* menu, const char* caption, Command command,
-                      Kind kind = Kind::Item)
+                      Kind kind = Kind::Item, const char* shortcut = "")
 {
-    return {name, kind, menu, 0, 0, 0, 0, {}, caption, "", command};
+    return {name, kind, menu, 0, 0, 0, 0, {}, caption, "", command, Glyph::LeftArrow, 0, shortcut};
 }
 // Three columns and four rows of months, each a label over its grid.
 inline constexpr int kMonthLefts[] = {5, 220, 436};
@@ -125,6 +127,8 @@ inline constexpr std::array kDesign{
                  Command::AutoRun, Kind::CheckItem),
     detail::item("Restore_Factory_Defaults_Option", "FileMenu", "&Restore Factory Defaults",
                  Command::RestoreFactoryDefaults),
+    detail::item("Print_Year_Option", "FileMenu", "&Print Year...", Command::PrintYear, Kind::Item,
+                 "Ctrl+P"),
     detail::item("N2", "FileMenu", "", Command::None, Kind::Separator),
     detail::item("ExitOption", "FileMenu", "E&xit", Command::Exit),
     Design{"HelpMenu", Kind::Menu, "MainMenu1", 0, 0, 0, 0, {}, "&Help"},

@@ -8,6 +8,7 @@
 
 #include "about/about_texts.h"
 #include "app/locale_names.h"
+#include "app/print/year_page.h"
 #include "app/window_placement.h"
 #include "monthgrid/month_model.h"
 
@@ -69,6 +70,8 @@ public:
     virtual void SetHint(const std::string& hint) = 0;
     // Shows the About window modally with these texts, made when first asked for.
     virtual void ShowAbout(const AboutTexts& texts) = 0;
+    // Offers the system's print dialog and prints the page on the printer chosen there.
+    virtual void PrintYear(const print::YearPage& page) = 0;
     virtual void Close() = 0;
 };
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "about/qt/about_box.h"
+#include "app/qt/design_font.h"
 #include "app/qt/glyphs.h"
 #include "core/event_guard.h"
 #include "core/product.h"
@@ -28,14 +29,6 @@ using orr::mainform::Kind;
 
 // Longer than a window manager takes to answer, short enough not to be noticed.
 constexpr int kFrameAnswerWaitMs = 500;
-
-QFont font_of(const orr::mainform::Font& design)
-{
-    QFont font(QString::fromLatin1(design.face));
-    font.setPixelSize(design.pixel_height);
-    font.setBold(design.bold);
-    return font;
-}
 
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
@@ -79,6 +72,7 @@ TMainForm1::TMainForm1(QWidget* parent)
     Always_On_Top_Option = Named<QAction>("Always_On_Top_Option");
     Auto_Run_at_Windows_Startup_Option = Named<QAction>("Auto_Run_at_Windows_Startup_Option");
     Restore_Factory_Defaults_Option = Named<QAction>("Restore_Factory_Defaults_Option");
+    Print_Year_Option = Named<QAction>("Print_Year_Option");
     ExitOption = Named<QAction>("ExitOption");
     HelpMenu = Named<QMenu>("HelpMenu");
     AboutOption = Named<QAction>("AboutOption");
@@ -194,6 +188,7 @@ QObject* TMainForm1::MakeMenuEntry(const Design& design)
         return menu->addSeparator();
     QAction* item = menu->addAction(text(design.caption));
     item->setCheckable(design.kind == Kind::CheckItem);
+    item->setShortcut(QKeySequence(text(design.shortcut)));
     connect(item, &QAction::triggered, this, [this, item, command = design.command] {
         // Qt flips a check mark before it reports the click; only the command sets it,
         // so the mark always matches what the command did.

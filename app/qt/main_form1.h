@@ -50,6 +50,7 @@ public:
     QAction* Always_On_Top_Option = nullptr;
     QAction* Auto_Run_at_Windows_Startup_Option = nullptr;
     QAction* Restore_Factory_Defaults_Option = nullptr;
+    QAction* Print_Year_Option = nullptr;
     QAction* ExitOption = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* AboutOption = nullptr;
@@ -98,6 +99,7 @@ private:
     void SetTaskbarTitle(const std::string& title) override;
     void SetHint(const std::string& hint) override;
     void ShowAbout(const orr::AboutTexts& texts) override;
+    void PrintYear(const orr::print::YearPage& page) override;
     void Close() override { close(); }
     std::string LongDayName(int weekday) const override
     {

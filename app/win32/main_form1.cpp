@@ -66,6 +66,7 @@ TMainForm1::TMainForm1()
     for (std::size_t index = 0; index < kComponentCount; ++index)
         Make(index);
     SetMenu(Handle(), MainMenu1);
+    MakeShortcuts();
 }
 
 // The window goes in the base's destructor, after the controls made here, and its
@@ -160,8 +161,27 @@ void TMainForm1::MakeMenuEntry(const Design& design, int id)
     } else if (design.kind == Kind::Separator) {
         AppendMenuA(holder, MF_SEPARATOR, 0, nullptr);
     } else {
-        AppendMenuA(holder, MF_STRING, static_cast<UINT_PTR>(id), design.caption);
+        const std::string key = *design.shortcut ? std::string("\t") + design.shortcut : "";
+        AppendMenuA(holder, MF_STRING, static_cast<UINT_PTR>(id), (design.caption + key).c_str());
     }
+}
+
+void TMainForm1::MakeShortcuts()
+{
+    // The design names every shortcut as "Ctrl+" and a letter.
+    std::vector<ACCEL> keys;
+    for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
+        const std::string_view shortcut = orr::mainform::kDesign[index].shortcut;
+        if (shortcut.starts_with("Ctrl+") && shortcut.size() == 6)
+            keys.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(shortcut.back()),
+                            static_cast<WORD>(control_id(index))});
+    }
+    shortcuts_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+}
+
+bool TMainForm1::TranslateShortcut(MSG& message) const
+{
+    return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.get(), &message) != 0;
 }
 
 void TMainForm1::AddHint(HWND control, const char* text)

@@ -28,6 +28,8 @@ public:
     orr::MainForm& Form() { return form_; }
     // Program start: the start-up sequence, which shows the window.
     void Start() { form_.FormShow(); }
+    // The menu's shortcut keys: true when the message was one and its command ran.
+    bool TranslateShortcut(MSG& message) const;
 
     HWND GroupBox1 = nullptr;
     HWND Year_Edit = nullptr;
@@ -56,6 +58,7 @@ private:
     void Make(std::size_t index);
     HWND MakeControl(const orr::mainform::Design& design, int id, HWND parent);
     void MakeMenuEntry(const orr::mainform::Design& design, int id);
+    void MakeShortcuts();
     void AddHint(HWND control, const char* text);
     void ApplyFont(Owned& component);
 
@@ -82,6 +85,7 @@ private:
     void SetCaption(const std::string& caption) override;
     void SetHint(const std::string& hint) override { hint_ = hint; }
     void ShowAbout(const orr::AboutTexts& texts) override;
+    void PrintYear(const orr::print::YearPage& page) override;
     void Close() override;
     std::string LongDayName(int weekday) const override
     {
@@ -105,4 +109,6 @@ private:
     bool topmost_ = false; // the band the window was last seen in
     // Made when Help > About first asks for it.
     std::unique_ptr<TAboutBox> about_box_;
+    std::unique_ptr<std::remove_pointer_t<HACCEL>, decltype(&DestroyAcceleratorTable)> shortcuts_{
+        nullptr, &DestroyAcceleratorTable};
 };

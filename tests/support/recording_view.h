@@ -193,6 +193,10 @@ public:
         record("ShowAbout");
         about = texts;
     }
+    void PrintYear(const print::YearPage& page) override
+    {
+        record("PrintYear " + std::to_string(page.year) + " marked " + std::to_string(page.marked_month));
+    }
     void Close() override { record("Close"); }
 
     std::string LongDayName(int weekday) const override

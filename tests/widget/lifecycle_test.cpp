@@ -264,17 +264,20 @@ TEST_F(Lifecycle, MenuHasEveryItemWithItsAccessKeyAndOnlyTheTwoOptionsCarryMarks
     auto items = [](const QMenu* menu) {
         std::vector<std::string> names;
         for (const QAction* action : menu->actions())
-            names.push_back(action->objectName().toStdString() + " " +
-                            (action->isSeparator() ? std::string("-") : action->text().toStdString()) +
-                            (action->isCheckable() ? " [check]" : ""));
+            names.push_back(
+                action->objectName().toStdString() + " " +
+                (action->isSeparator() ? std::string("-") : action->text().toStdString()) +
+                (action->isCheckable() ? " [check]" : "") +
+                (action->shortcut().isEmpty() ? "" : " " + action->shortcut().toString().toStdString()));
         return names;
     };
     EXPECT_EQ(form->FileMenu->title(), "&File");
-    EXPECT_EQ(items(form->FileMenu),
-              (std::vector<std::string>{
-                  "Always_On_Top_Option Always &On Top [check]",
-                  "Auto_Run_at_Windows_Startup_Option &Auto-Run at Windows Startup [check]",
-                  "Restore_Factory_Defaults_Option &Restore Factory Defaults", "N2 -", "ExitOption E&xit"}));
+    EXPECT_EQ(
+        items(form->FileMenu),
+        (std::vector<std::string>{"Always_On_Top_Option Always &On Top [check]",
+                                  "Auto_Run_at_Windows_Startup_Option &Auto-Run at Windows Startup [check]",
+                                  "Restore_Factory_Defaults_Option &Restore Factory Defaults",
+                                  "Print_Year_Option &Print Year... Ctrl+P", "N2 -", "ExitOption E&xit"}));
     EXPECT_EQ(form->HelpMenu->title(), "&Help");
     EXPECT_EQ(items(form->HelpMenu),
               (std::vector<std::string>{"View_Readme_file_Option &View Readme file",
