@@ -1,0 +1,103 @@
+"""The printed year on Linux: File > Print Year... through Qt's print dialog to its
+"Print to File (PDF)", and the command line's --print-pdf without any display. Each
+PDF holds one page whose text is searchable and whose twelve grids lie where the
+page layout puts them; bad command lines say why on one line and leave no file."""
+
+import calendar
+import datetime
+import os
+import re
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+from harness import TITLE, Image, check, wait_until  # noqa: E402
+from linuxsession import LinuxSession  # noqa: E402
+from scenarios import run  # noqa: E402
+
+MONTHS = [calendar.month_name[m] for m in range(1, 13)]
+
+
+def grids_at(area):
+    """The twelve grids as the page layout places them in a printable area: the
+    window's months (three columns from x 5, rows of 130 from y 20, grids of
+    210 x 110) under a heading of 48, scaled as one and centred."""
+    left, top, right, bottom = area
+    scale = min((right - left) / 641, (bottom - top) / 565)
+    ox = left + int(((right - left) - 641 * scale) / 2)
+    oy = top + int(((bottom - top) - 565 * scale) / 2)
+    for month in range(12):
+        x, y = (5, 220, 436)[month % 3] - 5, 20 + month // 3 * 130 + 45
+        yield (ox + round(x * scale), oy + round(y * scale),
+               ox + round((x + 210) * scale), oy + round((y + 110) * scale))
+
+
+def check_pdf(pdf, year, page_points, folder):
+    info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+    check(re.search(r"^Pages:\s+1$", info, re.M), f"not one page:\n{info}")
+    check(f"{page_points[0]} x {page_points[1]} pts" in info, f"page size not {page_points}:\n{info}")
+    text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+    for word in [str(year), "31", "Sun", *MONTHS]:
+        check(word in text.split(), f"{word!r} is not in the PDF's text")
+    # At 72 dpi a point is a pixel; the printable area lies half an inch inside.
+    subprocess.run(["pdftoppm", "-r", "72", "-singlefile", pdf, str(folder / "page")], check=True)
+    page = Image.from_ppm((folder / "page.ppm").read_bytes())
+    check((page.width, page.height) == page_points, f"rendered {page.width} x {page.height}")
+    for month, (left, top, right, bottom) in enumerate(grids_at((36, 36, page.width - 36, page.height - 36))):
+        ink = [(x, y) for x in range(left - 2, right + 2) for y in range(top - 2, bottom + 2)
+               if min(page.pixel(x, y)) < 200]
+        xs, ys = [x for x, _ in ink], [y for _, y in ink]
+        check(ink and abs(min(xs) - left) <= 2 and abs(max(xs) + 1 - right) <= 2
+              and abs(max(ys) + 1 - bottom) <= 2,
+              f"{MONTHS[month]}'s grid is not at {(left, top, right, bottom)}")
+
+
+def command_line(x, exe):
+    """Run with no display at all: A4 portrait by default, Letter landscape asked for."""
+    env = {k: v for k, v in x.env({"XDG_RUNTIME_DIR": str(x.dir)}).items() if k != "DISPLAY"}
+    for args, points in (([], (595, 842)), (["--page-size", "Letter", "--landscape"], (792, 612))):
+        pdf = x.dir / "year.pdf"
+        done = subprocess.run([exe, "--print-pdf", pdf, "--year", "2027", *args], env=env,
+                              capture_output=True, text=True, timeout=30)
+        check(done.returncode == 0 and not done.stderr, f"{args}: {done.returncode} {done.stderr}")
+        check_pdf(pdf, 2027, points, x.dir)
+    bad = ((["--year", "0"], "--year takes a year from 1 to 9999, not '0'"),
+           (["--year", "10000"], "--year takes a year from 1 to 9999, not '10000'"),
+           (["--colour"], "unknown option '--colour'"))
+    folder = Path(tempfile.mkdtemp(dir=x.dir))
+    for args, message in bad:
+        done = subprocess.run([exe, "--print-pdf", folder / "bad.pdf", *args], env=env,
+                              capture_output=True, text=True, timeout=30)
+        check((done.returncode, done.stderr) == (2, f"orrindale: {message}\n"), f"{args}: {done}")
+    # A folder in the file's place cannot be written over, nor written at all.
+    (folder / "taken.pdf").mkdir()
+    for target in (folder / "taken.pdf", folder / "missing" / "year.pdf"):
+        done = subprocess.run([exe, "--print-pdf", target], env=env, capture_output=True, text=True,
+                              timeout=30)
+        check((done.returncode, done.stderr) == (2, f"orrindale: cannot write {target}\n"), f"{done}")
+    check(sorted(os.listdir(folder)) == ["taken.pdf"], f"files left: {os.listdir(folder)}")
+
+
+def from_the_menu(x, exe):
+    """Ctrl+P opens the print dialog; without a printer it prints to a file, which
+    Qt offers in the home folder as print.pdf; Enter prints."""
+    prog = x.start_program(exe)
+    win = prog.wait_window(TITLE)
+    win.activate()
+    x.key("ctrl+p")
+    dialog = x.wait_new_window("Print", known=(win,))
+    dialog.activate()
+    x.key("Return")
+    pdf = x.dir / "home" / "print.pdf"
+    wait_until(lambda: pdf.exists() and pdf.stat().st_size > 0, what="the printed PDF")
+    x.wait_no_window("Print", pid=prog.pid)
+    check_pdf(pdf, datetime.date.today().year, (595, 842), x.dir)
+    win.close()
+    check(prog.wait_exit() == 0, "the program did not end")
+
+
+if __name__ == "__main__":
+    run(LinuxSession, (command_line, from_the_menu))
