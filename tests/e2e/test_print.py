@@ -42,17 +42,28 @@ def check_pdf(pdf, year, page_points, folder):
     text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
     for word in [str(year), "31", "Sun", *MONTHS]:
         check(word in text.split(), f"{word!r} is not in the PDF's text")
-    # At 72 dpi a point is a pixel; the printable area lies half an inch inside.
+    # At 72 dpi a point is a pixel.
     subprocess.run(["pdftoppm", "-r", "72", "-singlefile", pdf, str(folder / "page")], check=True)
     page = Image.from_ppm((folder / "page.ppm").read_bytes())
     check((page.width, page.height) == page_points, f"rendered {page.width} x {page.height}")
-    for month, (left, top, right, bottom) in enumerate(grids_at((36, 36, page.width - 36, page.height - 36))):
-        ink = [(x, y) for x in range(left - 2, right + 2) for y in range(top - 2, bottom + 2)
+    grid_boxes(page)
+
+
+def grid_boxes(page, dpi=72):
+    """Where each grid's ink lies on a page rendered at dpi, checked against the
+    layout within two points: the line under its heading runs from its left edge,
+    the lines after its last column and row close it at the right and bottom."""
+    boxes, near, margin = [], 2 * dpi // 72, dpi // 2
+    for month, (left, top, right, bottom) in enumerate(
+            grids_at((margin, margin, page.width - margin, page.height - margin))):
+        ink = [(x, y) for x in range(left - near, right + near) for y in range(top - near, bottom + near)
                if min(page.pixel(x, y)) < 200]
         xs, ys = [x for x, _ in ink], [y for _, y in ink]
-        check(ink and abs(min(xs) - left) <= 2 and abs(max(xs) + 1 - right) <= 2
-              and abs(max(ys) + 1 - bottom) <= 2,
+        check(ink and abs(min(xs) - left) <= near and abs(max(xs) + 1 - right) <= near
+              and abs(max(ys) + 1 - bottom) <= near,
               f"{MONTHS[month]}'s grid is not at {(left, top, right, bottom)}")
+        boxes.append((min(xs), min(ys), max(xs) + 1, max(ys) + 1))
+    return boxes
 
 
 def command_line(x, exe):
