@@ -67,29 +67,26 @@ def grid_boxes(page, dpi=72):
 
 
 def command_line(x, exe):
-    """Run with no display at all: A4 portrait by default, Letter landscape asked for."""
+    """No display at all: A4 portrait by default, Letter landscape asked for; bad
+    input answers on one line with status 2 and leaves no file."""
     env = {k: v for k, v in x.env({"XDG_RUNTIME_DIR": str(x.dir)}).items() if k != "DISPLAY"}
+
+    def print_pdf(*args):
+        return subprocess.run([exe, "--print-pdf", *args], env=env, capture_output=True, text=True, timeout=30)
     for args, points in (([], (595, 842)), (["--page-size", "Letter", "--landscape"], (792, 612))):
-        pdf = x.dir / "year.pdf"
-        done = subprocess.run([exe, "--print-pdf", pdf, "--year", "2027", *args], env=env,
-                              capture_output=True, text=True, timeout=30)
-        check(done.returncode == 0 and not done.stderr, f"{args}: {done.returncode} {done.stderr}")
-        check_pdf(pdf, 2027, points, x.dir)
-    bad = ((["--year", "0"], "--year takes a year from 1 to 9999, not '0'"),
-           (["--year", "10000"], "--year takes a year from 1 to 9999, not '10000'"),
-           (["--colour"], "unknown option '--colour'"))
+        done = print_pdf(x.dir / "year.pdf", "--year", "2027", *args)
+        check(done.returncode == 0 and not done.stderr, f"{args}: {done}")
+        check_pdf(x.dir / "year.pdf", 2027, points, x.dir)
     folder = Path(tempfile.mkdtemp(dir=x.dir))
-    for args, message in bad:
-        done = subprocess.run([exe, "--print-pdf", folder / "bad.pdf", *args], env=env,
-                              capture_output=True, text=True, timeout=30)
+    (folder / "taken.pdf").mkdir()  # a folder in the file's place
+    taken, nowhere, bad = folder / "taken.pdf", folder / "no" / "year.pdf", folder / "bad.pdf"
+    for target, args, message in ((bad, ["--year", "0"], "--year takes a year from 1 to 9999, not '0'"),
+                                  (bad, ["--year", "10000"], "--year takes a year from 1 to 9999, not '10000'"),
+                                  (bad, ["--colour"], "unknown option '--colour'"),
+                                  (taken, [], f"cannot write {taken}"), (nowhere, [], f"cannot write {nowhere}")):
+        done = print_pdf(target, *args)
         check((done.returncode, done.stderr) == (2, f"orrindale: {message}\n"), f"{args}: {done}")
-    # A folder in the file's place cannot be written over, nor written at all.
-    (folder / "taken.pdf").mkdir()
-    for target in (folder / "taken.pdf", folder / "missing" / "year.pdf"):
-        done = subprocess.run([exe, "--print-pdf", target], env=env, capture_output=True, text=True,
-                              timeout=30)
-        check((done.returncode, done.stderr) == (2, f"orrindale: cannot write {target}\n"), f"{done}")
-    check(sorted(os.listdir(folder)) == ["taken.pdf"], f"files left: {os.listdir(folder)}")
+    check(os.listdir(folder) == ["taken.pdf"], f"files left: {os.listdir(folder)}")
 
 
 def from_the_menu(x, exe):
