@@ -6,9 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
@@ -18,7 +15,6 @@
 #include "app/qt/always_on_top.h"
 #include "app/qt/main_form1.h"
 #include "app/scaling/screen_density.h"
-#include "core/error.h"
 #include "monthgrid/qt/calendar.h"
 #include "platform/locale_names.h"
 
@@ -171,16 +167,4 @@ void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
     AboutBox->exec();
 }
 
-void TMainForm1::PrintYear(const orr::print::YearPage& page)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw orr::Error("Unable to print to " + printer.outputFileName().toStdString());
-    // The painter starts at the printable area's corner.
-    paint_qt_year_page(painter, {0, 0, printer.width(), printer.height()}, page,
-                       printer.colorMode() == QPrinter::Color);
-}
+void TMainForm1::PrintYear(const orr::print::YearPage& page) { print_with_dialog(this, page); }

@@ -1,15 +1,12 @@
 // What the main window's behaviour asks of the Win32 window, answered with its controls.
 #include <windows.h>
-
 #include <algorithm>
-#include <commdlg.h>
 
 #include "about/win32/about_box.h"
 #include "app/print/win32/gdi_page.h"
 #include "app/win32/control_ids.h"
 #include "app/win32/main_form1.h"
 #include "app/win32/speed_button.h"
-#include "core/error.h"
 #include "monthgrid/win32/calendar.h"
 
 namespace {
@@ -214,18 +211,7 @@ void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 
 void TMainForm1::PrintYear(const orr::print::YearPage& page)
 {
-    PRINTDLGW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = Handle();
-    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
-    // Cancelled, or no printer to offer: the dialog has said so itself.
-    if (!PrintDlgW(&dialog))
-        return;
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
-    const orr::win32::UniqueHandle<orr::win32::MemoryDcTraits> printer(dialog.hDC);
-    if (!orr::win32::print_gdi_year_page(printer.get(), page))
-        throw orr::Error("Unable to print the year");
+    orr::win32::print_with_dialog(Handle(), page);
 }
 
 void TMainForm1::Close()

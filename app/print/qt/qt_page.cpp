@@ -1,9 +1,12 @@
 #include "app/print/qt/qt_page.h"
 
 #include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "app/print/locale_weekdays.h"
 #include "app/qt/design_font.h"
+#include "core/error.h"
 #include "monthgrid/qt/qt_canvas.h"
 
 namespace {
@@ -34,4 +37,18 @@ void paint_qt_year_page(QPainter& painter, const orr::Rect& printable, orr::prin
     orr::print::use_locale_weekday_names(page);
     QtPageCanvas canvas(painter);
     orr::print::paint_year_page(page, orr::print::lay_out_year_page(printable), canvas, colour);
+}
+
+void print_with_dialog(QWidget* owner, const orr::print::YearPage& page)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw orr::Error("Unable to print to " + printer.outputFileName().toStdString());
+    // The painter starts at the printable area's corner.
+    paint_qt_year_page(painter, {0, 0, printer.width(), printer.height()}, page,
+                       printer.colorMode() == QPrinter::Color);
 }

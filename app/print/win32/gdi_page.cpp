@@ -1,6 +1,9 @@
 #include "app/print/win32/gdi_page.h"
 
+#include <commdlg.h>
+
 #include "app/print/locale_weekdays.h"
+#include "core/error.h"
 #include "core/product.h"
 #include "core/win32/handles.h"
 #include "monthgrid/win32/gdi_canvas.h"
@@ -60,6 +63,22 @@ bool print_gdi_year_page(HDC printer, const print::YearPage& page)
         return false;
     }
     return EndDoc(printer) > 0;
+}
+
+void print_with_dialog(HWND owner, const print::YearPage& page)
+{
+    PRINTDLGW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    // Cancelled, or no printer to offer: the dialog has said so itself.
+    if (!PrintDlgW(&dialog))
+        return;
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    const UniqueHandle<MemoryDcTraits> printer(dialog.hDC);
+    if (!print_gdi_year_page(printer.get(), page))
+        throw Error("Unable to print the year");
 }
 
 } // namespace orr::win32

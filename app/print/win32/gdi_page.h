@@ -14,4 +14,8 @@ void paint_gdi_year_page(HDC dc, const Rect& printable, print::YearPage page, bo
 // The page as a print job of its own on a printer's DC; false when the printer refused it.
 bool print_gdi_year_page(HDC printer, const print::YearPage& page);
 
+// Asks for a printer with the common print dialog and prints the page there; nothing when
+// the dialog is cancelled.
+void print_with_dialog(HWND owner, const print::YearPage& page);
+
 } // namespace orr::win32
