@@ -55,6 +55,16 @@ void AboutForm::Free_Resources_TimerTimer()
     view_.SetCaption(Control::Label4, free_resources_caption(Memory_Status()));
 }
 
+int AboutForm::IntervalMs(AboutTimer timer)
+{
+    return timer == AboutTimer::Quote_Change_Timer ? kQuoteChangeIntervalMs : kFreeResourcesIntervalMs;
+}
+
+void AboutForm::TimerFired(AboutTimer timer)
+{
+    timer == AboutTimer::Quote_Change_Timer ? Quote_Change_TimerTimer() : Free_Resources_TimerTimer();
+}
+
 void AboutForm::Email_ButtonClick()
 {
     Hand_To_Shell(mail_link(view_.Caption(Control::Email_Button), Executable_File_Name()));

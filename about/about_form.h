@@ -45,6 +45,9 @@ public:
     void WEB_ButtonClick();
     void Quote_Change_TimerTimer();
     void Free_Resources_TimerTimer();
+    // Each timer's interval, and its handler, run when it fires.
+    static int IntervalMs(AboutTimer timer);
+    void TimerFired(AboutTimer timer);
 
     // The handler a click on a control runs; nullptr for a control without one.
     using ClickHandler = void (AboutForm::*)();

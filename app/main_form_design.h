@@ -85,37 +85,30 @@ constexpr Design item(const char* name, const char* menu, const char* caption, C
 }
 // Three columns and four rows of months, each a label over its grid.
 inline constexpr int kMonthLefts[] = {5, 220, 436};
-constexpr Design month_label(const char* name, int month)
+// A month's label or grid: the bounds of January's, moved to the month's column and row.
+constexpr Design month_part(const char* name, Kind kind, Bounds january, Font font, int month)
 {
     return {name,
-            Kind::Label,
+            kind,
             nullptr,
             kMonthLefts[(month - 1) % 3],
-            3 + (month - 1) / 3 * 130,
-            205,
-            16,
-            kWindowFont,
+            january.top + (month - 1) / 3 * 130,
+            january.width,
+            january.height,
+            font,
             "",
             "",
             Command::None,
             Glyph::LeftArrow,
             month};
 }
+constexpr Design month_label(const char* name, int month)
+{
+    return month_part(name, Kind::Label, {0, 3, 205, 16}, kWindowFont, month);
+}
 constexpr Design month_grid(const char* name, int month)
 {
-    return {name,
-            Kind::Calendar,
-            nullptr,
-            kMonthLefts[(month - 1) % 3],
-            20 + (month - 1) / 3 * 130,
-            210,
-            110,
-            kGridFont,
-            "",
-            "",
-            Command::None,
-            Glyph::LeftArrow,
-            month};
+    return month_part(name, Kind::Calendar, {0, 20, 210, 110}, kGridFont, month);
 }
 } // namespace detail
 
@@ -127,8 +120,7 @@ inline constexpr std::array kDesign{
                  Command::AutoRun, Kind::CheckItem),
     detail::item("Restore_Factory_Defaults_Option", "FileMenu", "&Restore Factory Defaults",
                  Command::RestoreFactoryDefaults),
-    detail::item("Print_Year_Option", "FileMenu", "&Print Year...", Command::PrintYear, Kind::Item,
-                 "Ctrl+P"),
+    detail::item("Print_Year_Option", "FileMenu", "&Print Year...", Command::PrintYear, Kind::Item, "Ctrl+P"),
     detail::item("N2", "FileMenu", "", Command::None, Kind::Separator),
     detail::item("ExitOption", "FileMenu", "E&xit", Command::Exit),
     Design{"HelpMenu", Kind::Menu, "MainMenu1", 0, 0, 0, 0, {}, "&Help"},

@@ -179,18 +179,16 @@ QWidget* TAboutBox::Create(const Design& design)
 
 void TAboutBox::CreateTimers()
 {
-    auto timer = [this](const char* name, int interval, void (orr::AboutForm::*handler)()) {
+    auto timer = [this](const char* name, orr::AboutTimer which) {
         auto* made = new QTimer(this);
         made->setObjectName(QString::fromLatin1(name));
-        made->setInterval(interval);
+        made->setInterval(IntervalMs(which));
         connect(made, &QTimer::timeout, this,
-                [this, handler] { orr::guarded([this, handler] { (this->*handler)(); }); });
+                [this, which] { orr::guarded([this, which] { TimerFired(which); }); });
         return made;
     };
-    Quote_Change_Timer = timer("Quote_Change_Timer", kQuoteChangeIntervalMs,
-                               &orr::AboutForm::Quote_Change_TimerTimer);
-    Free_Resources_Timer = timer("Free_Resources_Timer", kFreeResourcesIntervalMs,
-                                 &orr::AboutForm::Free_Resources_TimerTimer);
+    Quote_Change_Timer = timer("Quote_Change_Timer", orr::AboutTimer::Quote_Change_Timer);
+    Free_Resources_Timer = timer("Free_Resources_Timer", orr::AboutTimer::Free_Resources_Timer);
 }
 
 QMargins TAboutBox::FrameMargins() const

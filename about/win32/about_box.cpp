@@ -256,12 +256,7 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
             return 0;
         break;
     case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_TIMER:
-        if (wparam == kQuoteTimer)
-            Quote_Change_TimerTimer();
-        else if (wparam == kFreeResourcesTimer)
-            Free_Resources_TimerTimer();
-        return 0;
+    case WM_TIMER: TimerFired(static_cast<orr::AboutTimer>(wparam - kFirstTimer)); return 0;
     case WM_CLOSE: CloseRequested(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {

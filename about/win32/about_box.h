@@ -41,8 +41,7 @@ protected:
                  const orr::about::Rect& was) override;
 
 private:
-    static constexpr UINT_PTR kQuoteTimer = 1;
-    static constexpr UINT_PTR kFreeResourcesTimer = 2;
+    static constexpr UINT_PTR kFirstTimer = 1; // then one id for each AboutTimer
 
     HWND Child(orr::about::Control control) const { return windows_[static_cast<std::size_t>(control)]; }
     HFONT FontOf(orr::about::Control control) const

@@ -9,10 +9,9 @@ using orr::about::Control;
 
 void TAboutBox::SetTimerEnabled(orr::AboutTimer timer, bool enabled)
 {
-    const bool quote = timer == orr::AboutTimer::Quote_Change_Timer;
-    const UINT_PTR id = quote ? kQuoteTimer : kFreeResourcesTimer;
+    const UINT_PTR id = kFirstTimer + static_cast<UINT_PTR>(timer);
     if (enabled)
-        SetTimer(Handle(), id, quote ? kQuoteChangeIntervalMs : kFreeResourcesIntervalMs, nullptr);
+        SetTimer(Handle(), id, static_cast<UINT>(IntervalMs(timer)), nullptr);
     else
         KillTimer(Handle(), id);
 }
