@@ -51,32 +51,30 @@ void TGIFImage::Paint(HDC target)
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    orr::win32::MemoryDc memory(target);
-    orr::win32::GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(target, client.right, client.bottom));
-    orr::win32::Selection into(memory.get(), buffer.get());
+    const orr::win32::BackBuffer buffer(target, {client.right, client.bottom}, client);
+    const HDC memory = buffer.get();
     if (animator_.Opaque()) {
-        FillRect(memory.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
     } else {
         // What lies beneath: the parent paints itself into the buffer, shifted to here.
         const HWND parent = GetParent(Handle());
         POINT origin{0, 0};
         MapWindowPoints(Handle(), parent, &origin, 1);
         POINT previous;
-        SetViewportOrgEx(memory.get(), -origin.x, -origin.y, &previous);
-        SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
-        SetViewportOrgEx(memory.get(), previous.x, previous.y, nullptr);
+        SetViewportOrgEx(memory, -origin.x, -origin.y, &previous);
+        SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+        SetViewportOrgEx(memory, previous.x, previous.y, nullptr);
     }
     const orr::gif::Compositor& canvas = animator_.canvas();
     if (frame_ && canvas.width() > 0) {
         orr::win32::MemoryDc source(target);
         orr::win32::Selection picture(source.get(), frame_.get());
         const orr::Size drawn = animator_.DrawnSize({client.right, client.bottom});
-        SetStretchBltMode(memory.get(), HALFTONE);
+        SetStretchBltMode(memory, HALFTONE);
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(memory.get(), 0, 0, drawn.width, drawn.height, source.get(), 0, 0, canvas.width(),
+        AlphaBlend(memory, 0, 0, drawn.width, drawn.height, source.get(), 0, 0, canvas.width(),
                    canvas.height(), blend);
     }
-    BitBlt(target, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT TGIFImage::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <optional>
 #include <utility>
 
 namespace orr::win32 {
@@ -181,6 +182,37 @@ private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_;
+};
+
+// Off-screen drawing for one scope, so that nothing flickers: a bitmap of `size` behind
+// a memory DC, whose part `shown` is copied to the same place on the target at the end.
+// Where no bitmap can be made, drawing goes straight to the target.
+class BackBuffer {
+public:
+    BackBuffer(HDC target, SIZE size, const RECT& shown)
+        : target_(target), shown_(shown), memory_(target),
+          bitmap_(CreateCompatibleBitmap(target, size.cx, size.cy))
+    {
+        if (memory_.get() && bitmap_)
+            into_.emplace(memory_.get(), bitmap_.get());
+    }
+    ~BackBuffer()
+    {
+        if (into_)
+            BitBlt(target_, shown_.left, shown_.top, shown_.right - shown_.left, shown_.bottom - shown_.top,
+                   memory_.get(), shown_.left, shown_.top, SRCCOPY);
+    }
+    BackBuffer(const BackBuffer&) = delete;
+    BackBuffer& operator=(const BackBuffer&) = delete;
+
+    HDC get() const { return into_ ? memory_.get() : target_; }
+
+private:
+    HDC target_;
+    RECT shown_;
+    MemoryDc memory_;
+    GdiObject<HBITMAP> bitmap_;
+    std::optional<Selection> into_;
 };
 
 // COM for the length of one use (the Windows Imaging Component's); a thread that has

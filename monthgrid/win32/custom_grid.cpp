@@ -123,17 +123,8 @@ void TCustomGrid::PaintInto(HDC target, const RECT& area)
     GetClientRect(Handle(), &client);
     if (IsRectEmpty(&area) || IsRectEmpty(&client))
         return;
-    // Drawn off screen and copied once, so that nothing flickers.
-    const orr::win32::MemoryDc memory(target);
-    const orr::win32::GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!memory.get() || !bitmap) {
-        DrawGrid(target, area);
-        return;
-    }
-    const orr::win32::Selection into_bitmap(memory.get(), bitmap.get());
-    DrawGrid(memory.get(), area);
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.get(),
-           area.left, area.top, SRCCOPY);
+    const orr::win32::BackBuffer buffer(target, {client.right, client.bottom}, area);
+    DrawGrid(buffer.get(), area);
 }
 
 void TCustomGrid::DrawGrid(HDC dc, const RECT& area)
