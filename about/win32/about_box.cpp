@@ -44,9 +44,7 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
     // Placed on the screen only when it is shown.
     OffsetRect(&outer, -outer.left, -outer.top);
     Create(kClass, {.ex_style = kExStyle, .style = kStyle, .bounds = outer, .parent = owner});
-    hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    hints_ = orr::win32::make_hint_window(Handle(), TTS_NOPREFIX);
     {
         const orr::win32::WindowDc screen;
         const orr::win32::SharedFont window_font = Font(orr::about::kWindowFont);
@@ -105,9 +103,7 @@ void TAboutBox::AddControl(const Design& design)
         logo_ = std::make_unique<TGIFImage>(Handle(),
                                             RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
         logo_->LoadFromData(resource_bytes(IDR_ABOUT_LOGO));
-        logo_->Animator().SetStretch(true);
-        logo_->Animator().SetOpaque(false);
-        logo_->Animator().SetLoop(false);
+        logo_->Animator().SetLook(orr::about::kLogoLook);
         window = logo_->Handle();
         break;
     case Kind::Picture:
@@ -140,14 +136,8 @@ void TAboutBox::Invalidate(const Rect& area) const
 // top first, each a tool even without a hint, so that it hides the hint of what it lies on.
 void TAboutBox::UpdateHints()
 {
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    for (const Design& design : orr::about::kDesign) {
-        const HWND window = Child(design.id);
-        tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(design.id) + 1;
-        SendMessageA(hints_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    for (const Design& design : orr::about::kDesign)
+        orr::win32::remove_hint(hints_, HintOf(design.id));
     std::vector<Control> order = HitOrder();
     for (const Design& design : orr::about::kDesign) {
         if (!orr::about::is_graphic(design.kind))
@@ -160,17 +150,16 @@ void TAboutBox::UpdateHints()
 void TAboutBox::AddHint(Control control)
 {
     const orr::about::ControlState& it = State(control);
-    const HWND window = Child(control);
-    if (!it.visible || (window && it.hint.empty()))
-        return;
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    tool.uFlags = TTF_SUBCLASS | (window ? TTF_IDISHWND : 0);
-    tool.uId = window ? reinterpret_cast<UINT_PTR>(window) : static_cast<UINT_PTR>(control) + 1;
-    tool.rect = {it.bounds.left, it.bounds.top, it.bounds.right, it.bounds.bottom};
-    tool.lpszText = const_cast<char*>(it.hint.c_str());
-    SendMessageA(hints_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    if (it.visible && !(Child(control) && it.hint.empty()))
+        orr::win32::add_hint(hints_, HintOf(control), it.hint.c_str());
+}
+
+orr::win32::HintTool TAboutBox::HintOf(Control control) const
+{
+    if (const HWND window = Child(control))
+        return {Handle(), reinterpret_cast<UINT_PTR>(window)};
+    const orr::about::Rect& area = State(control).bounds;
+    return {Handle(), static_cast<UINT_PTR>(control) + 1, RECT{area.left, area.top, area.right, area.bottom}};
 }
 
 void TAboutBox::SetWindowCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
@@ -260,14 +249,9 @@ LRESULT TAboutBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_CLOSE: CloseRequested(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        orr::win32::PaintScope paint(Handle());
-        orr::win32::MemoryDc memory(paint.dc());
-        orr::win32::GdiObject<HBITMAP> buffer(
-            CreateCompatibleBitmap(paint.dc(), orr::about::kClientWidth, orr::about::kClientHeight));
-        orr::win32::Selection into(memory.get(), buffer.get());
-        PaintScene(memory.get());
-        BitBlt(paint.dc(), 0, 0, orr::about::kClientWidth, orr::about::kClientHeight, memory.get(), 0, 0,
-               SRCCOPY);
+        const orr::win32::PaintScope paint(Handle());
+        const RECT client{0, 0, orr::about::kClientWidth, orr::about::kClientHeight};
+        PaintScene(orr::win32::BackBuffer(paint.dc(), {client.right, client.bottom}, client).get());
         return 0;
     }
     case WM_PRINTCLIENT: PaintScene(reinterpret_cast<HDC>(wparam)); return 0;

@@ -14,6 +14,7 @@
 #include "about/about_scene.h"
 #include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
+#include "core/win32/hints.h"
 #include "core/win32/window.h"
 
 class TGIFImage;
@@ -55,6 +56,7 @@ private:
     void Invalidate(const orr::about::Rect& area) const;
     void UpdateHints();
     void AddHint(orr::about::Control control);
+    orr::win32::HintTool HintOf(orr::about::Control control) const;
     void CentreOnScreen();
     void RunModalLoop();
 

@@ -1,7 +1,5 @@
 #include "app/win32/main_form1.h"
 
-#include <commctrl.h>
-
 #include "about/win32/about_box.h"
 #include "app/scaling/screen_density.h"
 #include "app/win32/control_ids.h"
@@ -12,6 +10,7 @@
 #include "app/win32/window_dpi.h"
 #include "core/event_guard.h"
 #include "core/product.h"
+#include "core/win32/hints.h"
 #include "monthgrid/date_names.h"
 #include "monthgrid/win32/calendar.h"
 #include "platform/win32/wide_text.h"
@@ -59,9 +58,7 @@ TMainForm1::TMainForm1()
     dpi_ = window_dpi(Handle());
     // Not owned by the window: Wine keeps a window that owns others out of the topmost
     // band, whoever asks for it.
-    hints_ = orr::win32::WindowHandle(CreateWindowExA(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    hints_ = orr::win32::WindowHandle(orr::win32::make_hint_window(nullptr));
     components_.resize(kComponentCount);
     for (std::size_t index = 0; index < kComponentCount; ++index)
         Make(index);
@@ -94,7 +91,8 @@ void TMainForm1::Make(std::size_t index)
     component.font = {design.font.face, orr::at_density(-design.font.pixel_height, dpi_), design.font.bold};
     ApplyFont(component);
     if (*design.hint != '\0')
-        AddHint(component.window, design.hint);
+        orr::win32::add_hint(hints_.get(), {Handle(), reinterpret_cast<UINT_PTR>(component.window)},
+                             design.hint);
 }
 
 HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
@@ -182,17 +180,6 @@ void TMainForm1::MakeShortcuts()
 bool TMainForm1::TranslateShortcut(MSG& message) const
 {
     return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.get(), &message) != 0;
-}
-
-void TMainForm1::AddHint(HWND control, const char* text)
-{
-    TOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = const_cast<char*>(text);
-    SendMessageA(hints_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TMainForm1::ApplyFont(Owned& component)

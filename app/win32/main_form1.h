@@ -11,16 +11,16 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "app/system_locale_names.h"
 #include "core/win32/font_cache.h"
 #include "core/win32/handles.h"
 #include "core/win32/window.h"
-#include "platform/locale_names.h"
 
 class TAboutBox;
 class TCalendar;
 class TSpeedButton;
 
-class TMainForm1 : public orr::win32::Window, public orr::MainFormView {
+class TMainForm1 : public orr::win32::Window, public orr::SystemLocaleNames<orr::MainFormView> {
 public:
     TMainForm1();
     ~TMainForm1() override;
@@ -59,7 +59,6 @@ private:
     HWND MakeControl(const orr::mainform::Design& design, int id, HWND parent);
     void MakeMenuEntry(const orr::mainform::Design& design, int id);
     void MakeShortcuts();
-    void AddHint(HWND control, const char* text);
     void ApplyFont(Owned& component);
 
     // The view.
@@ -87,11 +86,6 @@ private:
     void ShowAbout(const orr::AboutTexts& texts) override;
     void PrintYear(const orr::print::YearPage& page) override;
     void Close() override;
-    std::string LongDayName(int weekday) const override
-    {
-        return orr::platform::locale_day_name(weekday, false);
-    }
-    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
 
     orr::MainForm form_{*this};
     // The density the controls were made at; after a move to a monitor of another
