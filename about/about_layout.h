@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 
+#include "about/gif_animator.h"
 #include "monthgrid/grid_geometry.h"
 
 namespace orr::about {
@@ -72,6 +73,8 @@ inline constexpr int kClientWidth = 591;
 inline constexpr int kClientHeight = 354;
 inline constexpr Font kWindowFont{"System", 13};
 inline constexpr int kLinkColour = 0xFF0000; // 0x00BBGGRR: pure blue
+// The logo fills its bounds, shows the window through, and plays once.
+inline constexpr gif::Animator::Look kLogoLook{.stretch = true, .opaque = false, .loop = false};
 
 // The standard OK button: its glyph's distance from the left edge; the caption is
 // centred in the rest.

@@ -70,6 +70,14 @@ void Animator::SetOpaque(bool on)
     timer_.FrameChanged();
 }
 
+void Animator::SetLook(const Look& look)
+{
+    loop_ = look.loop;
+    stretch_ = look.stretch;
+    opaque_ = look.opaque;
+    timer_.FrameChanged();
+}
+
 Size Animator::DrawnSize(Size control) const
 {
     return stretch_ ? control : Size{canvas_->width(), canvas_->height()};

@@ -47,6 +47,13 @@ public:
     // Transparent pixels in the control's colour instead of what lies beneath.
     bool Opaque() const { return opaque_; }
     void SetOpaque(bool on);
+    // The three design values at once.
+    struct Look {
+        bool stretch = false;
+        bool opaque = true;
+        bool loop = true;
+    };
+    void SetLook(const Look& look);
     // The size the canvas is drawn at, from the control's top-left corner.
     Size DrawnSize(Size control) const;
 

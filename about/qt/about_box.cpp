@@ -139,9 +139,7 @@ QWidget* TAboutBox::Create(const Design& design)
         QFile file(QStringLiteral(":/about/logo.gif"));
         if (file.open(QIODevice::ReadOnly))
             logo->LoadFromData(file.readAll());
-        logo->Animator().SetStretch(true);
-        logo->Animator().SetOpaque(false);
-        logo->Animator().SetLoop(false);
+        logo->Animator().SetLook(orr::about::kLogoLook);
         widget = logo;
         break;
     }
