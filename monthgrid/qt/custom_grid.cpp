@@ -112,30 +112,27 @@ void TCustomGrid::resizeEvent(QResizeEvent* event)
     QFrame::resizeEvent(event);
 }
 
-void TCustomGrid::mousePressEvent(QMouseEvent* event)
+bool TCustomGrid::event(QEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
-        return QFrame::mousePressEvent(event);
-    orr::guarded([&] { core_->MouseDown(ClientPoint(event->position()), false); });
-}
-
-void TCustomGrid::mouseMoveEvent(QMouseEvent* event)
-{
-    orr::guarded([&] { core_->MouseMove(ClientPoint(event->position())); });
-}
-
-void TCustomGrid::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QFrame::mouseReleaseEvent(event);
-    orr::guarded([&] { core_->MouseUp(ClientPoint(event->position())); });
-}
-
-void TCustomGrid::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return QFrame::mouseDoubleClickEvent(event);
-    orr::guarded([&] { core_->MouseDown(ClientPoint(event->position()), true); });
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn || type == QEvent::FocusOut)
+        orr::guarded([&] { core_->FocusChanged(); });
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+        return QFrame::event(event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type != QEvent::MouseMove && mouse->button() != Qt::LeftButton)
+        return QFrame::event(event);
+    const orr::Point at = ClientPoint(mouse->position());
+    orr::guarded([&] {
+        if (type == QEvent::MouseMove)
+            core_->MouseMove(at);
+        else if (type == QEvent::MouseButtonRelease)
+            core_->MouseUp(at);
+        else
+            core_->MouseDown(at, type == QEvent::MouseButtonDblClick);
+    });
+    return true;
 }
 
 void TCustomGrid::keyPressEvent(QKeyEvent* event)
@@ -153,16 +150,4 @@ void TCustomGrid::wheelEvent(QWheelEvent* event)
     if (delta == 0)
         return QFrame::wheelEvent(event);
     orr::guarded([&] { core_->Wheel(delta); });
-}
-
-void TCustomGrid::focusInEvent(QFocusEvent* event)
-{
-    orr::guarded([&] { core_->FocusChanged(); });
-    QFrame::focusInEvent(event);
-}
-
-void TCustomGrid::focusOutEvent(QFocusEvent* event)
-{
-    orr::guarded([&] { core_->FocusChanged(); });
-    QFrame::focusOutEvent(event);
 }
