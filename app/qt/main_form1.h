@@ -11,7 +11,7 @@
 #include "app/main_form.h"
 #include "app/qt/window_frame.h"
 #include "app/qt/window_manager_events.h"
-#include "platform/locale_names.h"
+#include "app/system_locale_names.h"
 
 class QAction;
 class QGroupBox;
@@ -25,7 +25,7 @@ class QToolButton;
 class TAboutBox;
 class TCalendar;
 
-class TMainForm1 : public QMainWindow, public orr::MainFormView {
+class TMainForm1 : public QMainWindow, public orr::SystemLocaleNames<orr::MainFormView> {
     Q_OBJECT
 
 public:
@@ -101,11 +101,6 @@ private:
     void ShowAbout(const orr::AboutTexts& texts) override;
     void PrintYear(const orr::print::YearPage& page) override;
     void Close() override { close(); }
-    std::string LongDayName(int weekday) const override
-    {
-        return orr::platform::locale_day_name(weekday, false);
-    }
-    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
 
     orr::MainForm form_{static_cast<orr::MainFormView&>(*this)};
     QWidget* client_ = nullptr;

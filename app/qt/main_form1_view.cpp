@@ -16,7 +16,6 @@
 #include "app/qt/main_form1.h"
 #include "app/scaling/screen_density.h"
 #include "monthgrid/qt/calendar.h"
-#include "platform/locale_names.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "app/qt/main_form1.h"
 #include "app/settings/settings_file.h"
+#include "app/system_locale_names.h"
 #include "app/title_clock.h"
 #include "core/error.h"
-#include "platform/locale_names.h"
 #include "test_support.h"
 #include "year_window.h"
 
@@ -315,23 +315,14 @@ TEST_F(Lifecycle, AutoRunMarkFollowsWhatItsCommandDid)
     EXPECT_EQ(dialogs_.shown[2].kind, orr::BoxKind::Information);
 }
 
-// The names the main window gives the caption.
-struct DefaultLocaleNames : orr::LocaleNames {
-    std::string LongDayName(int weekday) const override
-    {
-        return orr::platform::locale_day_name(weekday, false);
-    }
-    std::string LongMonthName(int month) const override { return orr::platform::locale_month_name(month); }
-};
-
 TEST(TitleClock, CaptionTakesItsNamesFromTheLocale)
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(orr::clock_caption({2026, 12, 8, 15, 4, 5, 0}, DefaultLocaleNames()),
+    EXPECT_EQ(orr::clock_caption({2026, 12, 8, 15, 4, 5, 0}, orr::SystemLocaleNames<>()),
               "Orrindale v1.0 -    Dienstag Dezember 8, 2026,  at  03:04:05 PM  ");
     QLocale::setDefault(QLocale(QLocale::English));
-    EXPECT_EQ(orr::clock_caption({2026, 1, 31, 23, 59, 59, 0}, DefaultLocaleNames()),
+    EXPECT_EQ(orr::clock_caption({2026, 1, 31, 23, 59, 59, 0}, orr::SystemLocaleNames<>()),
               "Orrindale v1.0 -    Saturday January 31, 2026,  at  11:59:59 PM  ");
     QLocale::setDefault(before);
 }
@@ -349,7 +340,7 @@ TEST_F(Lifecycle, ClockRunsFromCreationAndWritesTheCaptionOnlyWhenItChanges)
     clock_.set({2026, 12, 8, 0, 0, 0, 0});
     form->Form().Timer1Timer();
     EXPECT_EQ(form->windowTitle().toStdString(),
-              orr::clock_caption(orr::clock().now(), DefaultLocaleNames()));
+              orr::clock_caption(orr::clock().now(), orr::SystemLocaleNames<>()));
     clock_.set({2026, 12, 8, 0, 0, 0, 500});
     form->Form().Timer1Timer();
     form->Form().Timer1Timer();
