@@ -9,6 +9,8 @@
 #include "about/win32/gif_image.h"
 #include "about/win32/wic_image.h"
 #include "core/event_guard.h"
+#include "core/win32/centring.h"
+#include "core/win32/resources.h"
 
 using orr::about::Control;
 using orr::about::Design;
@@ -22,18 +24,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Command identifiers of the buttons other than OK: this base plus the control's index.
 constexpr int kFirstButtonId = 1000;
-
-// The bytes of a raw-data resource of the running program; they live as long as it.
-std::span<const std::uint8_t> resource_bytes(int id)
-{
-    const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
-    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes)
-        return {};
-    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
-}
 
 } // namespace
 
@@ -102,14 +92,14 @@ void TAboutBox::AddControl(const Design& design)
     case Kind::GifImage:
         logo_ = std::make_unique<TGIFImage>(Handle(),
                                             RECT{bounds.left, bounds.top, bounds.right, bounds.bottom});
-        logo_->LoadFromData(resource_bytes(IDR_ABOUT_LOGO));
+        logo_->LoadFromData(orr::win32::resource_bytes(IDR_ABOUT_LOGO));
         logo_->Animator().SetLook(orr::about::kLogoLook);
         window = logo_->Handle();
         break;
     case Kind::Picture:
         // Drawn at twice its size, the banner is scaled down smoothly once, here.
         (design.id == Control::Badge_Logo ? badge_ : banner_) = orr::win32::scaled_image(
-            resource_bytes(design.id == Control::Badge_Logo ? IDR_ABOUT_BADGE : IDR_ABOUT_BANNER),
+            orr::win32::resource_bytes(design.id == Control::Badge_Logo ? IDR_ABOUT_BADGE : IDR_ABOUT_BANNER),
             design.width, design.height);
         break;
     default: break;
@@ -164,25 +154,11 @@ orr::win32::HintTool TAboutBox::HintOf(Control control) const
 
 void TAboutBox::SetWindowCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
 
-void TAboutBox::CentreOnScreen()
-{
-    RECT outer;
-    GetWindowRect(Handle(), &outer);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(owner_ ? owner_ : Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
-    const orr::about::Point corner = orr::about::centred(screen.left, screen.top, screen.right - screen.left,
-                                                         screen.bottom - screen.top, outer.right - outer.left,
-                                                         outer.bottom - outer.top);
-    SetWindowPos(Handle(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TAboutBox::ShowModal()
 {
     if (IsWindowVisible(Handle()))
         return;
-    CentreOnScreen();
+    orr::win32::centre_window(Handle(), owner_, orr::win32::CentreOn::Screen);
     closed_ = false;
     EnableWindow(owner_, FALSE);
     ShowWindow(Handle(), SW_SHOW);

@@ -57,7 +57,6 @@ private:
     void UpdateHints();
     void AddHint(orr::about::Control control);
     orr::win32::HintTool HintOf(orr::about::Control control) const;
-    void CentreOnScreen();
     void RunModalLoop();
 
     // Painting (about_box_paint.cpp).

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/main_form_design.h"
+#include "core/win32/centring.h"
 #include "platform/win32/wide_text.h"
 
 namespace {
@@ -24,21 +25,6 @@ bool is_dialog(HWND window)
 {
     char name[sizeof kDialogClass + 1] = {};
     return GetClassNameA(window, name, sizeof name) > 0 && lstrcmpA(name, kDialogClass) == 0;
-}
-
-void centre_on_work_area(HWND box, HWND owner)
-{
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(owner ? owner : box, MONITOR_DEFAULTTOPRIMARY), &monitor))
-        return;
-    RECT frame{};
-    if (!GetWindowRect(box, &frame))
-        return;
-    const RECT& work = monitor.rcWork;
-    const int x = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
-    const int y = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
-    SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // One box on screen. A thread-local hook catches the box as the system has laid it out
@@ -104,7 +90,7 @@ private:
         } else {
             SetDlgItemTextA(window, IDOK, orr::mainform::kOkText);
         }
-        centre_on_work_area(window, owner_);
+        orr::win32::centre_window(window, owner_, orr::win32::CentreOn::WorkArea);
         if (yes_no_ &&
             SetWindowSubclass(window, &BoxSession::box_proc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
             box_ = window;
