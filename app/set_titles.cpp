@@ -32,7 +32,7 @@ void MainForm::Set_Titles()
 {
     // The application title is the caption of the general error report.
     set_application_title(kProductTitle);
-    view_.SetTaskbarTitle(kProductTitle);
+    view_.SetTaskbarTitle(application_title());
     view_.SetCaption(kProductTitle);
     caption_ = kProductTitle;
     // The next tick puts the clock back at once, within the second it last showed too.

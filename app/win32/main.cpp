@@ -1,9 +1,10 @@
-// Program start: the main window, whose start-up sequence shows it, then the message
-// loop. The About window is made when it is first asked for.
+// Program start: the application's window, then the main window it owns, whose start-up
+// sequence shows it, then the message loop. The About window is made when it is first
+// asked for.
 #include <windows.h>
-
 #include <commctrl.h>
 
+#include "app/win32/application_window.h"
 #include "app/win32/main_form1.h"
 #include "app/win32/win32_dialogs.h"
 
@@ -13,7 +14,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     InitCommonControlsEx(&controls);
     Win32Dialogs dialogs;
     orr::set_dialogs(&dialogs);
-    TMainForm1 main_form;
+    ApplicationWindow application;
+    TMainForm1 main_form(application.Handle());
+    application.SetMainWindow(main_form.Handle());
     dialogs.SetOwner(main_form.Handle());
     main_form.Start();
 

@@ -46,12 +46,13 @@ ControlClass class_of(Kind kind)
 
 } // namespace
 
-TMainForm1::TMainForm1()
+TMainForm1::TMainForm1(HWND application)
 {
     using namespace orr::mainform;
     Create(kMainClass,
            {.style = kStyle,
             .bounds = {kDesignLeft, kDesignTop, kDesignLeft + kDesignWidth, kDesignTop + kDesignHeight},
+            .parent = application,
             .text = orr::kProductTitle});
     // The controls are made at the density of the window's monitor; the layout record
     // taken from them at start-up then scales them in proportion, as at 96.
@@ -211,6 +212,14 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         if (wparam != SIZE_MINIMIZED)
             form_.FormResize(LOWORD(lparam), HIWORD(lparam));
         return 0;
+    case WM_SYSCOMMAND:
+        // The taskbar button is the application's: minimising that hides this window
+        // with it, where a minimised owned window would sit on the desktop.
+        if ((wparam & 0xFFF0) == SC_MINIMIZE && Application()) {
+            ::ShowWindow(Application(), SW_MINIMIZE);
+            return 0;
+        }
+        break;
     case WM_GETMINMAXINFO: {
         RECT smallest{0, 0, orr::at_density(orr::mainform::kMinimumClientWidth, dpi_),
                       orr::at_density(orr::mainform::kMinimumClientHeight, dpi_)};

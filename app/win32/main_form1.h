@@ -22,7 +22,9 @@ class TSpeedButton;
 
 class TMainForm1 : public orr::win32::Window, public orr::SystemLocaleNames<orr::MainFormView> {
 public:
-    TMainForm1();
+    // Owned by the application's window, when there is one, which then stands for it on
+    // the taskbar.
+    explicit TMainForm1(HWND application = nullptr);
     ~TMainForm1() override;
 
     orr::MainForm& Form() { return form_; }
@@ -51,6 +53,7 @@ private:
         orr::win32::SharedFont held;
     };
 
+    HWND Application() const { return GetWindow(Handle(), GW_OWNER); }
     LRESULT ControlColour(HDC dc, HWND control);
     void FollowTopmost();
     void DrawButton(const DRAWITEMSTRUCT& item);
@@ -82,6 +85,7 @@ private:
     void SetTopmost(bool on) override;
     void SetChecked(orr::MenuOption option, bool checked) override;
     void SetCaption(const std::string& caption) override;
+    void SetTaskbarTitle(const std::string& title) override;
     void SetHint(const std::string& hint) override { hint_ = hint; }
     void ShowAbout(const orr::AboutTexts& texts) override;
     void PrintYear(const orr::print::YearPage& page) override;

@@ -29,6 +29,12 @@ BOOL CALLBACK add_owned(HWND window, LPARAM windows)
     return TRUE;
 }
 
+bool minimising(int command)
+{
+    return command == SW_SHOWMINIMIZED || command == SW_MINIMIZE || command == SW_SHOWMINNOACTIVE ||
+           command == SW_FORCEMINIMIZE;
+}
+
 UINT menu_id(orr::MenuOption option)
 {
     return control_id(option == orr::MenuOption::AlwaysOnTop ? "Always_On_Top_Option"
@@ -163,6 +169,17 @@ bool TMainForm1::IsMaximized() const
 
 void TMainForm1::ShowWindow(int command)
 {
+    if (const HWND application = Application()) {
+        // Minimised, the window goes with the application's window, which has the
+        // taskbar button; shown first, it comes back when that is restored.
+        if (minimising(command)) {
+            ::ShowWindow(Handle(), SW_SHOWNA);
+            ::ShowWindow(application, command);
+            return;
+        }
+        if (IsIconic(application))
+            ::ShowWindow(application, SW_SHOWNOACTIVATE);
+    }
     ::ShowWindow(Handle(), command);
     // A window minimised from maximised comes back maximised; restoring means unmaximised.
     if (command == SW_RESTORE && IsZoomed(Handle()))
@@ -187,6 +204,10 @@ void TMainForm1::SetTopmost(bool on)
     std::erase_if(owned, [this](HWND w) { return GetWindow(w, GW_OWNER) != Handle(); });
     for (HWND window : owned)
         SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+    // It also keeps the window in the band while its owner stands first below it; the
+    // application's window, never seen, can stand anywhere.
+    if (!on && Application())
+        SetWindowPos(Application(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     topmost_ = on; // asked for here, so not a change from outside
     SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -200,6 +221,12 @@ void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 }
 
 void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
+
+void TMainForm1::SetTaskbarTitle(const std::string& title)
+{
+    if (const HWND application = Application())
+        SetWindowTextA(application, title.c_str());
+}
 
 void TMainForm1::ShowAbout(const orr::AboutTexts& texts)
 {

@@ -427,6 +427,10 @@ class XSession:
         wait_until(lambda: not self.find_windows(title_prefix, pid=pid), timeout=timeout,
                    what=f"no window titled {title_prefix!r}...")
 
+    def taskbar_entry(self, win):
+        """The window that stands for win's program on the taskbar: win itself."""
+        return win
+
     # -- programs
 
     def start_program(self, executable, extra_files=(), files=None, env=None, args=(),
@@ -649,6 +653,10 @@ class Window:
         m = re.search(r"window id # (0x[0-9a-fA-F]+)", self._xprop("WM_TRANSIENT_FOR"))
         return int(m.group(1), 16) if m else None
 
+    def is_box(self):
+        """A dialog or box of another window (a main window may have an owner too)."""
+        return self.transient_for() and "_NET_WM_WINDOW_TYPE_DIALOG" in self._xprop("_NET_WM_WINDOW_TYPE")
+
     def is_above(self):
         return "_NET_WM_STATE_ABOVE" in self.wm_state()
 
@@ -699,10 +707,13 @@ class Window:
     def is_minimized(self):
         return "_NET_WM_STATE_HIDDEN" in self.wm_state()
 
-    def minimize(self):
+    def minimize(self, entry=None):
+        """Minimises through the window manager, as the minimise box does; the
+        program's taskbar entry (this window unless named) shows the state."""
+        entry = entry or self
         self.session.run("xdotool", "windowminimize", "--sync", str(self.id))
-        wait_until(self.is_minimized, timeout=10, what="the window to be minimised",
-                   describe=self.wm_state)
+        wait_until(entry.is_minimized, timeout=10, what="the window to be minimised",
+                   describe=entry.wm_state)
 
     def close(self):
         """Asks politely through the window manager, as the close box does."""

@@ -43,7 +43,7 @@ def report(x, prog, text):
     """The box the program shows over its window, captioned with its title:
     checks it and answers it."""
     def box():
-        boxes = [w for w in x.find_windows(TITLE, pid=prog.pid) if w.title() == TITLE and w.transient_for()]
+        boxes = [w for w in x.find_windows(TITLE, pid=prog.pid) if w.title() == TITLE and w.is_box()]
         return boxes[0] if boxes else None
     found = wait_until(box, timeout=60, what="the program's report")
     x.check_box(found, TITLE, text)
@@ -103,7 +103,7 @@ def documents(x, exe):
     # The viewer's own windows may carry the program's pid under Wine: the program's
     # boxes are known by their captions.
     boxes = [w.title() for w in x.find_windows("", pid=prog.pid)
-             if w.title() in ("Information", "Warning", "Error", TITLE) and w.transient_for()]
+             if w.title() in ("Information", "Warning", "Error", TITLE) and w.is_box()]
     check(not boxes, f"the program showed {boxes} for the missing readme")
     close(prog, win)
 

@@ -86,8 +86,10 @@ def maximised_then_minimised(x, exe):
     placed = settled(win, frame)
     check(placed == Rect(200, 150, 600, 500), f"the stored placement 200, 150, 600 x 500 opened at {placed}")
     win.maximize()
-    win.minimize()
-    values = close_and_read(win, prog)
+    # Minimised, the window may be known only by its taskbar entry, and closed there.
+    entry = x.taskbar_entry(win)
+    win.minimize(entry)
+    values = close_and_read(entry, prog)
     check([values[k] for k in ("WindowState_wsMaximized", "window_left_posn", "window_top_posn",
                                "window_Width", "window_Height")] == ["1", "200", "150", "600", "500"],
           f"closing maximised and minimised wrote {values}")

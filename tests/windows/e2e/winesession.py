@@ -20,7 +20,7 @@ sys.path.insert(0, str(HERE.parents[1] / "e2e"))
 
 import win32view as wv  # noqa: E402
 import wineprefix  # noqa: E402
-from harness import TITLE, Program, XSession, check, wait_until  # noqa: E402
+from harness import TITLE, Program, Window, XSession, check, wait_until  # noqa: E402
 from test_lifecycle import INI, ini  # noqa: E402
 
 RUN_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run"
@@ -146,6 +146,22 @@ class WineSession(XSession):
                     os.kill(pid, 9)
                 except OSError:
                     pass
+
+    # -- the application's window
+
+    def find_windows(self, title_prefix, pid=None, visible=True):
+        """As in XSession, less the application's windows: titled with the application
+        title, they own the main windows and are never seen (Wine maps them 1 x 1)."""
+        def seen(win):
+            info = win._info() or {}
+            return (info.get("Width"), info.get("Height")) != ("1", "1")
+        return [w for w in super().find_windows(title_prefix, pid, visible) if seen(w)]
+
+    def taskbar_entry(self, win):
+        """The application's window, which owns win."""
+        owner = win.transient_for()
+        check(owner is not None, f"{win} has no owner to stand for it on the taskbar")
+        return Window(self, owner)
 
     # -- what the program opened
 
