@@ -101,4 +101,20 @@ GlyphPixels disabled_glyph_pixels(Glyph glyph)
     return greyed;
 }
 
+void put_glyph(std::span<std::uint32_t> bits, int width, int left, int top, const GlyphPixels& pixels,
+               int factor)
+{
+    const int height = width > 0 ? static_cast<int>(bits.size()) / width : 0;
+    const int size = kGlyphSize * factor;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const std::uint8_t index = pixels[y / factor][x / factor];
+            const int px = left + x;
+            const int py = top + y;
+            if (index != kTransparentIndex && px >= 0 && py >= 0 && px < width && py < height)
+                bits[static_cast<std::size_t>(py) * width + px] = kGlyphPalette[index];
+        }
+    }
+}
+
 } // namespace orr

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace orr {
 
@@ -22,5 +23,11 @@ GlyphPixels glyph_pixels(Glyph glyph);
 // Greyed the usual way: dark pixels in grey over a white copy one pixel down and to the
 // right, light pixels dropped.
 GlyphPixels disabled_glyph_pixels(Glyph glyph);
+
+// Writes a glyph's opaque pixels into 32-bit 0x00RRGGBB pixels, rows of `width` from the
+// top, each glyph pixel a factor x factor square with its corner at left, top, so the art
+// stays sharp on a dense screen; what falls outside is left out.
+void put_glyph(std::span<std::uint32_t> bits, int width, int left, int top, const GlyphPixels& pixels,
+               int factor);
 
 } // namespace orr

@@ -8,40 +8,6 @@ namespace {
 
 constexpr int kGlyphTextGap = 4;
 
-// Writes the glyph's opaque pixels straight into a 32-bit top-down bitmap, each as a
-// factor x factor square, so the art stays sharp on a dense screen.
-void put_glyph(std::uint32_t* bits, int width, int height, int left, int top, const orr::GlyphPixels& pixels,
-               int factor)
-{
-    const int size = orr::kGlyphSize * factor;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const std::uint8_t index = pixels[y / factor][x / factor];
-            const int px = left + x;
-            const int py = top + y;
-            if (index == orr::kTransparentIndex || px < 0 || py < 0 || px >= width || py >= height)
-                continue;
-            bits[py * width + px] = orr::kGlyphPalette[index]; // 0x00RRGGBB is the DIB's own order
-        }
-    }
-}
-
-// A 32-bit top-down bitmap whose pixels this code can write directly.
-HBITMAP make_bitmap(HDC compatible, int width, int height, std::uint32_t*& bits)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(compatible, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    bits = static_cast<std::uint32_t*>(pixels);
-    return bitmap;
-}
-
 } // namespace
 
 void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
@@ -52,7 +18,7 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
         return;
     std::uint32_t* bits = nullptr;
     const orr::win32::MemoryDc memory(target);
-    const orr::win32::GdiObject<HBITMAP> bitmap(make_bitmap(target, width, height, bits));
+    const orr::win32::GdiObject<HBITMAP> bitmap = orr::win32::dib_section(width, height, bits);
     if (!memory.get() || !bitmap || !bits)
         return;
     const orr::win32::Selection canvas(memory.get(), bitmap.get());
@@ -89,7 +55,8 @@ void paint_glyph_button(HDC target, const RECT& bounds, const ButtonLook& look)
         DrawFocusRect(dc, &focus);
     }
     GdiFlush();
-    put_glyph(bits, width, height, glyph_left, glyph_top,
-              look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph), factor);
+    orr::put_glyph({bits, static_cast<std::size_t>(width) * height}, width, glyph_left, glyph_top,
+                   look.enabled ? orr::glyph_pixels(look.glyph) : orr::disabled_glyph_pixels(look.glyph),
+                   factor);
     BitBlt(target, bounds.left, bounds.top, width, height, dc, 0, 0, SRCCOPY);
 }
