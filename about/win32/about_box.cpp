@@ -43,12 +43,12 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
         GetTextMetricsA(screen.get(), &metrics);
         frame_top_ = metrics.tmHeight / 2;
     }
-    void* bits = nullptr;
-    ok_glyph_ = orr::win32::premultiplied_bitmap(orr::about::kOkGlyphSize, orr::about::kOkGlyphSize, &bits);
+    std::uint32_t* bits = nullptr;
+    ok_glyph_ = orr::win32::dib_section(orr::about::kOkGlyphSize, orr::about::kOkGlyphSize, bits);
     if (bits) {
         // Alpha is 0 or 255, so the pixels are premultiplied as they are.
         const orr::about::OkGlyph pixels = orr::about::ok_glyph();
-        std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
+        std::copy(pixels.begin(), pixels.end(), bits);
     }
     for (const Design& design : orr::about::kDesign)
         AddControl(design);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "about/gif_loader.h"
-#include "about/win32/wic_image.h"
+#include "core/win32/handles.h"
 
 namespace {
 
@@ -24,10 +24,9 @@ TGIFImage::~TGIFImage() { Destroy(); }
 void TGIFImage::LoadFromData(std::span<const std::uint8_t> data)
 {
     orr::gif::Picture picture = orr::gif::load(data);
-    void* bits = nullptr;
+    frame_bits_ = nullptr;
     frame_ = picture.empty() ? orr::win32::GdiObject<HBITMAP>()
-                             : orr::win32::premultiplied_bitmap(picture.width, picture.height, &bits);
-    frame_bits_ = static_cast<std::uint32_t*>(bits);
+                             : orr::win32::dib_section(picture.width, picture.height, frame_bits_);
     animator_.Load(std::move(picture));
 }
 

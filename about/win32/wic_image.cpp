@@ -15,18 +15,6 @@ constexpr int kBytesPerPixel = 4;
 
 } // namespace
 
-GdiObject<HBITMAP> premultiplied_bitmap(int width, int height, void** bits)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
-}
-
 GdiObject<HBITMAP> scaled_image(std::span<const std::uint8_t> data, int width, int height)
 {
     ComScope com;
@@ -50,11 +38,11 @@ GdiObject<HBITMAP> scaled_image(std::span<const std::uint8_t> data, int width, i
         FAILED(converter->Initialize(scaler.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
                                      nullptr, 0.0, WICBitmapPaletteTypeCustom)))
         return {};
-    void* bits = nullptr;
-    GdiObject<HBITMAP> bitmap = premultiplied_bitmap(width, height, &bits);
+    std::uint32_t* bits = nullptr;
+    GdiObject<HBITMAP> bitmap = dib_section(width, height, bits);
     const UINT stride = static_cast<UINT>(width * kBytesPerPixel);
     if (!bitmap || FAILED(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
-                                                static_cast<BYTE*>(bits))))
+                                                reinterpret_cast<BYTE*>(bits))))
         return {};
     return bitmap;
 }

@@ -13,7 +13,4 @@ namespace orr::win32 {
 // Empty when the data cannot be decoded.
 GdiObject<HBITMAP> scaled_image(std::span<const std::uint8_t> data, int width, int height);
 
-// A premultiplied 32-bit top-down DIB section; bits points at its pixels.
-GdiObject<HBITMAP> premultiplied_bitmap(int width, int height, void** bits);
-
 } // namespace orr::win32

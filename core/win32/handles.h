@@ -1,9 +1,11 @@
 // Owners for every handle the Win32 shell holds: GDI objects and device contexts,
-// selections and paint scopes, kernel, search and registry handles, and COM for one
-// use. Each is released by its owner on every path, errors included.
+// selections, paint scopes and back buffers, the mouse capture, kernel, search and
+// registry handles, and COM for one use. Each is released by its owner on every path,
+// errors included.
 #pragma once
 
 #include <windows.h>
+#include <cstdint>
 #include <objbase.h>
 #include <optional>
 #include <utility>
@@ -104,6 +106,23 @@ struct MemoryDcTraits {
     static bool release(Handle handle) { return DeleteDC(handle) != 0; }
 };
 
+// A 32-bit top-down DIB section whose pixels this code writes directly; bits points at
+// them (premultiplied, where it is drawn with AlphaBlend).
+inline GdiObject<HBITMAP> dib_section(int width, int height, std::uint32_t*& bits)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    bits = static_cast<std::uint32_t*>(pixels);
+    return bitmap;
+}
+
 // A memory DC compatible with another (nullptr: with the screen).
 class MemoryDc {
 public:
@@ -165,6 +184,22 @@ public:
 private:
     HDC dc_;
     int saved_;
+};
+
+// Gives the mouse back at the end of a gesture, also when an error ends it.
+class CaptureRelease {
+public:
+    explicit CaptureRelease(HWND window) : window_(window) {}
+    ~CaptureRelease()
+    {
+        if (GetCapture() == window_)
+            ReleaseCapture();
+    }
+    CaptureRelease(const CaptureRelease&) = delete;
+    CaptureRelease& operator=(const CaptureRelease&) = delete;
+
+private:
+    HWND window_;
 };
 
 // BeginPaint .. EndPaint around one WM_PAINT.

@@ -15,22 +15,6 @@ constexpr orr::GridKeyCodes kNavigationKeys{VK_LEFT, VK_RIGHT, VK_UP,    VK_DOWN
 
 orr::Point client_point(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
-// Gives the mouse back when a gesture ends, also when an error ends it.
-class CaptureRelease {
-public:
-    explicit CaptureRelease(HWND window) : window_(window) {}
-    ~CaptureRelease()
-    {
-        if (GetCapture() == window_)
-            ReleaseCapture();
-    }
-    CaptureRelease(const CaptureRelease&) = delete;
-    CaptureRelease& operator=(const CaptureRelease&) = delete;
-
-private:
-    HWND window_;
-};
-
 } // namespace
 
 TCustomGrid::TCustomGrid(HWND parent, int control_id)
@@ -146,7 +130,7 @@ void TCustomGrid::MouseDown(LPARAM lparam, bool double_click)
 
 void TCustomGrid::MouseUp(LPARAM lparam)
 {
-    const CaptureRelease release(Handle());
+    const orr::win32::CaptureRelease release(Handle());
     core_->MouseUp(client_point(lparam));
 }
 
