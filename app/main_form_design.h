@@ -180,6 +180,13 @@ constexpr std::size_t index_of(const char* name)
 }
 constexpr const Design& design(const char* name) { return kDesign[index_of(name)]; }
 
+// The menu's two check items, each a setting of the window.
+enum class MenuOption { AlwaysOnTop, AutoRun };
+constexpr const char* item_name(MenuOption option)
+{
+    return option == MenuOption::AlwaysOnTop ? "Always_On_Top_Option" : "Auto_Run_at_Windows_Startup_Option";
+}
+
 // A control's design bounds at a density: its corners scaled, so that neighbours still meet.
 inline Bounds bounds_at(const Design& design, int pixels_per_inch)
 {

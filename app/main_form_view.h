@@ -8,6 +8,7 @@
 
 #include "about/about_texts.h"
 #include "app/locale_names.h"
+#include "app/main_form_design.h"
 #include "app/print/year_page.h"
 #include "app/window_placement.h"
 #include "monthgrid/month_model.h"
@@ -21,7 +22,7 @@ inline constexpr int kShowMinimized = 2;
 inline constexpr int kShowMaximized = 3;
 inline constexpr int kShowRestore = 9;
 
-enum class MenuOption { AlwaysOnTop, AutoRun };
+using mainform::MenuOption;
 
 // A visual control's bounds within its parent and its font's character height in pixels
 // (negative), by its index in the design table.

@@ -142,8 +142,7 @@ void TMainForm1::SetTopmost(bool on) { orr::window::set_always_on_top(this, on);
 
 void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 {
-    (option == orr::MenuOption::AlwaysOnTop ? Always_On_Top_Option : Auto_Run_at_Windows_Startup_Option)
-        ->setChecked(checked);
+    Named<QAction>(orr::mainform::item_name(option))->setChecked(checked);
 }
 
 void TMainForm1::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }

@@ -35,12 +35,6 @@ bool minimising(int command)
            command == SW_FORCEMINIMIZE;
 }
 
-UINT menu_id(orr::MenuOption option)
-{
-    return control_id(option == orr::MenuOption::AlwaysOnTop ? "Always_On_Top_Option"
-                                                             : "Auto_Run_at_Windows_Startup_Option");
-}
-
 } // namespace
 
 void TMainForm1::SetYearText(const std::string& text) { SetWindowTextA(Year_Edit, text.c_str()); }
@@ -217,7 +211,8 @@ void TMainForm1::SetTopmost(bool on)
 
 void TMainForm1::SetChecked(orr::MenuOption option, bool checked)
 {
-    CheckMenuItem(MainMenu1, menu_id(option), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(MainMenu1, control_id(orr::mainform::item_name(option)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void TMainForm1::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
