@@ -24,9 +24,7 @@ using orr::about::Kind;
 
 namespace {
 
-constexpr int kVirtualEscape = 27;
 constexpr int kFrameWatchIntervalMs = 20;
-constexpr int kVirtualReturn = 13;
 const QColor kLinkColour(0, 0, 255);
 
 QFont font_of(const orr::about::Font& wanted)
@@ -37,17 +35,6 @@ QFont font_of(const orr::about::Font& wanted)
     font.setUnderline(wanted.underline);
     font.setStyleHint(wanted.serif ? QFont::Serif : QFont::SansSerif);
     return font;
-}
-
-// The Windows virtual-key code of a key, as the key handler takes it.
-int virtual_key(const QKeyEvent& key)
-{
-    switch (key.key()) {
-    case Qt::Key_Escape: return kVirtualEscape;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return kVirtualReturn;
-    default: return key.key() < 0x80 ? key.key() : 0;
-    }
 }
 
 QLabel* make_label(const Design& design, QWidget* parent)
@@ -252,7 +239,9 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && KeyPreview()) {
         bool handled = false;
-        const int key = virtual_key(*static_cast<QKeyEvent*>(event));
+        // The key handler takes Windows key codes, and answers Escape alone.
+        const bool escape = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        const int key = escape ? kEscapeKey : 0;
         orr::guarded([this, key, &handled] { handled = FormKeyDown(key); });
         if (handled)
             return true;
