@@ -3,6 +3,10 @@
 enable_language(RC)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
 
+# What the main window's first frame does not need is loaded at its first use.
+include(cmake/delay_load.cmake)
+orr_delay_load(comdlg32 ole32 shell32 msimg32)
+
 # GoogleTest from the sources of Debian's googletest package, built once in this tree.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
