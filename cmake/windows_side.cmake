@@ -6,6 +6,10 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX)
 # What the main window's first frame does not need is loaded at its first use.
 include(cmake/delay_load.cmake)
 orr_delay_load(comdlg32 ole32 shell32 msimg32)
+# Sections aligned to pages in the file let Wine map the program instead of copying it
+# into private memory whole; the symbols and the runtime's debugging sections would be
+# loaded with it.
+add_link_options(-Wl,--file-alignment,4096 $<$<CONFIG:Release>:-s>)
 
 # GoogleTest from the sources of Debian's googletest package, built once in this tree.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
