@@ -57,9 +57,6 @@ TMainForm1::TMainForm1(HWND application)
     // The controls are made at the density of the window's monitor; the layout record
     // taken from them at start-up then scales them in proportion, as at 96.
     dpi_ = window_dpi(Handle());
-    // Not owned by the window: Wine keeps a window that owns others out of the topmost
-    // band, whoever asks for it.
-    hints_ = orr::win32::WindowHandle(orr::win32::make_hint_window(nullptr));
     components_.resize(kComponentCount);
     for (std::size_t index = 0; index < kComponentCount; ++index)
         Make(index);
@@ -91,9 +88,6 @@ void TMainForm1::Make(std::size_t index)
                  SWP_NOZORDER | SWP_NOACTIVATE);
     component.font = {design.font.face, orr::at_density(-design.font.pixel_height, dpi_), design.font.bold};
     ApplyFont(component);
-    if (*design.hint != '\0')
-        orr::win32::add_hint(hints_.get(), {Handle(), reinterpret_cast<UINT_PTR>(component.window)},
-                             design.hint);
 }
 
 HWND TMainForm1::MakeControl(const Design& design, int id, HWND parent)
@@ -183,6 +177,21 @@ bool TMainForm1::TranslateShortcut(MSG& message) const
     return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.get(), &message) != 0;
 }
 
+// Made when the mouse first comes over the window, not before the first frame: the hints
+// subclass their controls, and under Wine each message to a subclassed control then costs
+// a round trip to the server.
+void TMainForm1::MakeHints()
+{
+    // Not owned by the window: Wine keeps a window that owns others out of the topmost
+    // band, whoever asks for it.
+    hints_ = orr::win32::WindowHandle(orr::win32::make_hint_window(nullptr));
+    for (std::size_t index = 0; index < orr::mainform::kComponentCount; ++index) {
+        const char* hint = orr::mainform::kDesign[index].hint;
+        if (const HWND control = components_[index].window; *hint != '\0' && control)
+            orr::win32::add_hint(hints_.get(), {Handle(), reinterpret_cast<UINT_PTR>(control)}, hint);
+    }
+}
+
 void TMainForm1::ApplyFont(Owned& component)
 {
     orr::win32::SharedFont font = fonts_.Get(component.font);
@@ -228,6 +237,11 @@ LRESULT TMainForm1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)
         limits->ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
         return 0;
     }
+    case WM_SETCURSOR:
+        // Every control passes it up on its way to setting the cursor.
+        if (!hints_)
+            MakeHints();
+        break;
     case WM_CTLCOLORSTATIC:
         return ControlColour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_DRAWITEM: DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)); return TRUE;

@@ -62,6 +62,7 @@ private:
     HWND MakeControl(const orr::mainform::Design& design, int id, HWND parent);
     void MakeMenuEntry(const orr::mainform::Design& design, int id);
     void MakeShortcuts();
+    void MakeHints();
     void ApplyFont(Owned& component);
 
     // The view.
