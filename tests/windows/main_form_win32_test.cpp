@@ -2,7 +2,8 @@
 // its caption as window text (the glyph buttons their hints, the year box its year, each
 // month grid its month and year), and the texts follow the year shown; its controls and
 // menu items are made in the design table's order. The session and other programs find
-// the window where they left it. The About window's hints follow the control on top.
+// the window where they left it. The hints are there once the mouse arrives; the About
+// window's follow the control on top.
 #include <windows.h>
 #include <array>
 #include <commctrl.h>
@@ -212,8 +213,9 @@ TEST_F(Win32WindowTexts, ALogOffSavesOnlyAtItsEndAndLeavesTheWindowMaximised)
     DeleteFileA(ini.c_str());
 }
 
-// The hint the About window shows where the mouse rests at a point of its client area.
-std::string hint_at(const TAboutBox& box, POINT at)
+// The hint a window's hints show where the mouse rests at a point of its client area, or
+// over the control itself for a hint that follows a control.
+std::string hint_at(HWND window, POINT at)
 {
     HWND tips = nullptr;
     EnumThreadWindows(
@@ -226,7 +228,7 @@ std::string hint_at(const TAboutBox& box, POINT at)
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&tips));
-    TTHITTESTINFOA hit{box.Handle(), at, {}};
+    TTHITTESTINFOA hit{window, at, {}};
     hit.ti.cbSize = sizeof hit.ti;
     char text[128] = {};
     if (!tips || !SendMessageA(tips, TTM_HITTESTA, 0, reinterpret_cast<LPARAM>(&hit)))
@@ -241,8 +243,18 @@ TEST(Win32AboutHints, TheBadgesHintShowsOverTheBadgeButNotOverTheLabelOnIt)
     const TAboutBox box(nullptr);
     const orr::about::Rect label = box.State(orr::about::Control::Badge_Label).bounds;
     const orr::about::Rect badge = box.State(orr::about::Control::Badge_Logo).bounds;
-    EXPECT_EQ(hint_at(box, {(label.left + label.right) / 2, (label.top + label.bottom) / 2}), "");
-    EXPECT_EQ(hint_at(box, {badge.right - 4, badge.bottom - 4}), "Hey, don't poke me there !!");
+    EXPECT_EQ(hint_at(box.Handle(), {(label.left + label.right) / 2, (label.top + label.bottom) / 2}), "");
+    EXPECT_EQ(hint_at(box.Handle(), {badge.right - 4, badge.bottom - 4}), "Hey, don't poke me there !!");
+}
+
+TEST_F(Win32WindowTexts, TheHintsAreThereOnceTheMouseComesOverAControl)
+{
+    const HWND button = GetDlgItem(form->GroupBox1, control_id("Next_Year_SpeedButton"));
+    // What a control passes up to its parent as the mouse moves over it.
+    SendMessageA(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(button),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(hint_at(button, {4, 4}), "Next Year");
+    EXPECT_EQ(hint_at(GetDlgItem(form->GroupBox1, control_id("Exit_BitBtn")), {4, 4}), "Exit Program");
 }
 
 } // namespace
