@@ -169,6 +169,16 @@ static bool viewable(struct Session* s, xcb_window_t w)
     return result;
 }
 
+/* A window of one pixel is no window the user sees: under Wine the Win32 program's hidden
+ * owner window, which carries its taskbar button, is mapped as one. */
+static bool has_area(struct Session* s, xcb_window_t w)
+{
+    xcb_get_geometry_reply_t* reply = xcb_get_geometry_reply(s->c, xcb_get_geometry(s->c, w), NULL);
+    const bool result = reply && reply->width > 1 && reply->height > 1;
+    free(reply);
+    return result;
+}
+
 static void watch(struct Session* s, xcb_window_t w)
 {
     if (s->candidate_count == kMaxCandidates)
@@ -186,7 +196,8 @@ static void watch(struct Session* s, xcb_window_t w)
 static void check_mapped(struct Session* s)
 {
     for (int i = 0; i < s->candidate_count && !s->window; ++i)
-        if (window_pid(s, s->candidates[i]) == s->child && viewable(s, s->candidates[i])) {
+        if (window_pid(s, s->candidates[i]) == s->child && viewable(s, s->candidates[i]) &&
+            has_area(s, s->candidates[i])) {
             s->window = s->candidates[i];
             s->damage = s->damages[i];
             s->mapped_at = now_s();
