@@ -9,6 +9,57 @@ endif()
 if(ORRINDALE_SANITIZE)
   return()
 endif()
+
+# orr_tree(<name> <folder> [TARGETS <target>...] SETTINGS <VAR=value>...): a second
+# configuration of these sources in <folder>, set up from the values given on its first
+# build (cmake/tree_build.cmake). The target <name> builds <targets> of it, all when none
+# are named; orr_tree_build_test builds it, or parts of it, from a test.
+function(orr_tree name folder)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "TARGETS;SETTINGS")
+  set(settings)
+  foreach(setting IN LISTS arg_SETTINGS)
+    string(REGEX MATCH "^([^=]+)=(.*)$" matched "${setting}")
+    string(APPEND settings "set(${CMAKE_MATCH_1} \"${CMAKE_MATCH_2}\" CACHE STRING \"\" FORCE)\n")
+  endforeach()
+  # Rewritten only when a value changes, which makes the next build configure again.
+  set(init ${CMAKE_BINARY_DIR}/${name}-settings.cmake)
+  file(CONFIGURE OUTPUT ${init} CONTENT "${settings}" @ONLY)
+  set(arguments -DSOURCE=${CMAKE_SOURCE_DIR} -DTREE=${folder} -DINIT=${init} -DGENERATOR=${CMAKE_GENERATOR})
+  set(orr_tree_${name} ${arguments} PARENT_SCOPE)
+  set(orr_tree_${name}_targets ${arg_TARGETS} PARENT_SCOPE)
+  list(JOIN arg_TARGETS "," targets)
+  add_custom_target(${name} COMMAND ${CMAKE_COMMAND} ${arguments} -DTARGETS=${targets}
+                                    -P ${CMAKE_SOURCE_DIR}/cmake/tree_build.cmake
+                    USES_TERMINAL VERBATIM)
+endfunction()
+
+# orr_tree_build_test(<test> <tree> <fixture> <label> [TARGETS <target>...] [AFTER <fixture>]
+#                     [IN_IDLE_TIME]): a test that builds <targets> of <tree> (those of
+# orr_tree when none are named) and so sets up <fixture> for the tests that run those programs. It runs beside
+# the other layers' tests, which mostly wait on X servers and Wine. AFTER makes it wait for
+# another build of the same folder; IN_IDLE_TIME runs it at a lower priority, so that a
+# build on the longest path keeps the CPU when both want it.
+function(orr_tree_build_test test tree fixture label)
+  cmake_parse_arguments(PARSE_ARGV 4 arg "IN_IDLE_TIME" "AFTER" "TARGETS")
+  if(NOT arg_TARGETS)
+    set(arg_TARGETS ${orr_tree_${tree}_targets})
+  endif()
+  list(JOIN arg_TARGETS "," targets)
+  set(command ${CMAKE_COMMAND} ${orr_tree_${tree}} -DTARGETS=${targets}
+      -P ${CMAKE_SOURCE_DIR}/cmake/tree_build.cmake)
+  if(arg_IN_IDLE_TIME)
+    list(PREPEND command nice -n 10)
+  endif()
+  add_test(NAME ${test} COMMAND ${command})
+  cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
+  # Started first; a fresh build takes minutes, longer on a busy machine.
+  set_tests_properties(${test} PROPERTIES FIXTURES_SETUP ${fixture} LABELS ${label}
+                       COST 1000 TIMEOUT 3600 ENVIRONMENT CMAKE_BUILD_PARALLEL_LEVEL=${cores})
+  if(arg_AFTER)
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED ${arg_AFTER})
+  endif()
+endfunction()
+
 include(cmake/sanitize.cmake)
 
 find_package(benchmark QUIET)
@@ -24,36 +75,15 @@ endif()
 find_package(Python3 COMPONENTS Interpreter)
 
 # The Windows program: the same sources cross-built with mingw-w64 into build/win32, on
-# request (--target win32) or by the Windows layer's first test while the others run.
+# request (--target win32) or by the Windows layer's first tests while the others run.
 find_program(ORRINDALE_MINGW_CXX x86_64-w64-mingw32-g++-posix)
 if(ORRINDALE_MINGW_CXX)
-  include(ExternalProject)
   set(ORRINDALE_WIN32_DIR ${CMAKE_BINARY_DIR}/win32)
-  ExternalProject_Add(win32
-    SOURCE_DIR ${CMAKE_SOURCE_DIR}
-    BINARY_DIR ${ORRINDALE_WIN32_DIR}
-    CMAKE_GENERATOR ${CMAKE_GENERATOR}
-    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
-               -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-               -DORRINDALE_WERROR=${ORRINDALE_WERROR}
-               -DORRINDALE_BANNER_BITMAP=${CMAKE_BINARY_DIR}/assets/banner-1200x140.png
-    BUILD_ALWAYS ON
-    INSTALL_COMMAND ""
-    USES_TERMINAL_BUILD ON
-    EXCLUDE_FROM_ALL ON)
+  orr_tree(win32 ${ORRINDALE_WIN32_DIR} SETTINGS
+           CMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
+           CMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+           ORRINDALE_WERROR=${ORRINDALE_WERROR}
+           ORRINDALE_BANNER_BITMAP=${CMAKE_BINARY_DIR}/assets/banner-1200x140.png)
 else()
   message(STATUS "mingw-w64 not found: the Windows program and its tests are skipped")
 endif()
-
-# orr_tree_build_test(<test> <target> <fixture> <label>): a test that builds the tree of
-# <target> (win32 or sanitize) and so sets up <fixture> for the tests that run its programs.
-# It runs beside the other layers' tests, which mostly wait on X servers and Wine. The two
-# trees build one at a time, since both go through this build folder's ninja.
-function(orr_tree_build_test test target fixture label)
-  cmake_host_system_information(RESULT cores QUERY NUMBER_OF_LOGICAL_CORES)
-  add_test(NAME ${test} COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target ${target})
-  # Started first; a fresh build takes minutes, longer on a busy machine.
-  set_tests_properties(${test} PROPERTIES
-                       FIXTURES_SETUP ${fixture} RESOURCE_LOCK orr_tree_build LABELS ${label}
-                       COST 1000 TIMEOUT 3600 ENVIRONMENT CMAKE_BUILD_PARALLEL_LEVEL=${cores})
-endfunction()
