@@ -14,13 +14,13 @@ public:
 };
 
 NoDialogs no_dialogs;
-Dialogs* current = &no_dialogs;
+Dialogs* installed = &no_dialogs;
 std::string title = kProductTitle;
 
 } // namespace
 
-Dialogs& dialogs() { return *current; }
-void set_dialogs(Dialogs* replacement) { current = replacement ? replacement : &no_dialogs; }
+Dialogs& dialogs() { return *installed; }
+void set_dialogs(Dialogs* replacement) { installed = replacement ? replacement : &no_dialogs; }
 
 void show_information(const std::string& text)
 {

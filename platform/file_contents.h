@@ -15,6 +15,8 @@ enum class ReadStatus {
 
 // Every file the program reads is a few hundred bytes; anything past this is none of its files.
 inline constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
+// Files are read in pieces of this size.
+inline constexpr std::size_t kReadChunk = 65536;
 
 struct FileRead {
     ReadStatus status = ReadStatus::Missing;

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/file_contents.h"
 #include "platform/file_update_state.h"
 #include "platform/temporary_name.h"
 
@@ -15,7 +16,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kHoldRetry = std::chrono::milliseconds(10);
 constexpr int kMaxNameAttempts = 100;
-constexpr std::size_t kReadChunk = 65536;
 
 } // namespace
 

@@ -19,7 +19,7 @@ using orr::about::Rect;
 
 namespace {
 
-constexpr orr::win32::WindowClass kClass{"TAboutBox", "About", 0, COLOR_BTNFACE};
+constexpr orr::win32::WindowClass kAboutBoxClass{"TAboutBox", "About", 0, COLOR_BTNFACE};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Command identifiers of the buttons other than OK: this base plus the control's index.
@@ -33,7 +33,7 @@ TAboutBox::TAboutBox(HWND owner) : orr::AboutForm(static_cast<orr::AboutFormView
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     // Placed on the screen only when it is shown.
     OffsetRect(&outer, -outer.left, -outer.top);
-    Create(kClass, {.ex_style = kExStyle, .style = kStyle, .bounds = outer, .parent = owner});
+    Create(kAboutBoxClass, {.ex_style = kExStyle, .style = kStyle, .bounds = outer, .parent = owner});
     hints_ = orr::win32::make_hint_window(Handle(), TTS_NOPREFIX);
     {
         const orr::win32::WindowDc screen;

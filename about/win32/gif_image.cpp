@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr orr::win32::WindowClass kClass{"TGIFImage", "GIF image"};
+constexpr orr::win32::WindowClass kGifImageClass{"TGIFImage", "GIF image"};
 constexpr UINT_PTR kFrameTimer = 1;
 
 } // namespace
@@ -15,7 +15,7 @@ constexpr UINT_PTR kFrameTimer = 1;
 TGIFImage::TGIFImage(HWND parent, const RECT& bounds, const orr::gif::TickClock& clock)
     : animator_(static_cast<orr::gif::FrameTimer&>(*this), clock)
 {
-    Create(kClass, {.style = WS_CHILD | WS_VISIBLE, .bounds = bounds, .parent = parent});
+    Create(kGifImageClass, {.style = WS_CHILD | WS_VISIBLE, .bounds = bounds, .parent = parent});
 }
 
 // The frame bitmap goes only after the window that paints it.

@@ -7,13 +7,13 @@
 
 namespace {
 
-constexpr orr::win32::WindowClass kClass{"TSpeedButton", "speed button"};
+constexpr orr::win32::WindowClass kSpeedButtonClass{"TSpeedButton", "speed button"};
 
 } // namespace
 
 TSpeedButton::TSpeedButton(HWND parent, int control_id, orr::Glyph glyph) : glyph_(glyph)
 {
-    Create(kClass, {.style = WS_CHILD | WS_VISIBLE, .parent = parent, .control_id = control_id});
+    Create(kSpeedButtonClass, {.style = WS_CHILD | WS_VISIBLE, .parent = parent, .control_id = control_id});
 }
 
 LRESULT TSpeedButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam)

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr orr::win32::WindowClass kClass{"OrrindaleGrid", "month grid", CS_DBLCLKS};
+constexpr orr::win32::WindowClass kGridClass{"OrrindaleGrid", "month grid", CS_DBLCLKS};
 
 constexpr orr::GridKeyCodes kNavigationKeys{VK_LEFT, VK_RIGHT, VK_UP,    VK_DOWN,
                                             VK_HOME, VK_END,   VK_PRIOR, VK_NEXT};
@@ -32,7 +32,7 @@ TCustomGrid::TCustomGrid(HWND parent, int control_id, std::unique_ptr<orr::GridB
     const bool sunken = core_->Ctl3D();
     const orr::Size size = core_->DefaultSize();
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (sunken ? 0 : WS_BORDER);
-    Create(kClass, {.ex_style = sunken ? DWORD{WS_EX_CLIENTEDGE} : 0,
+    Create(kGridClass, {.ex_style = sunken ? DWORD{WS_EX_CLIENTEDGE} : 0,
                     .style = style,
                     .bounds = {0, 0, size.width, size.height},
                     .parent = parent,

@@ -3,11 +3,9 @@
 
 #include <sys/stat.h>
 
-namespace orr::platform {
+#include "platform/posix/file_io.h"
 
-namespace {
-constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
-}
+namespace orr::platform {
 
 std::optional<unsigned> file_attributes(const std::string& path) {
     struct stat info {};

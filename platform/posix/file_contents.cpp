@@ -15,9 +15,6 @@ namespace orr::platform {
 
 namespace {
 
-constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr std::size_t kReadChunk = 65536;
-
 ReadStatus missing_or_failed()
 {
     return (errno == ENOENT || errno == ENOTDIR) ? ReadStatus::Missing : ReadStatus::Failed;

@@ -6,10 +6,14 @@
 #include <fcntl.h>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 namespace orr::platform {
+
+// Write permission for anyone: a file without any is read-only.
+inline constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
 class Descriptor {
 public:

@@ -19,7 +19,6 @@ namespace orr::platform {
 
 namespace {
 
-constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kNewFileMode = 0666;   // narrowed by the umask
 constexpr mode_t kTemporaryMode = 0600; // until it carries the target's owner and mode

@@ -12,7 +12,6 @@ namespace orr::platform {
 
 namespace {
 
-constexpr std::size_t kReadChunk = 65536;
 constexpr DWORD kHeldRetryMs = 10;
 // A writer of ours holds the settings file only while it writes it.
 constexpr int kHeldRetries = 100;
