@@ -13,7 +13,9 @@ endif()
 # orr_tree(<name> <folder> [TARGETS <target>...] SETTINGS <VAR=value>...): a second
 # configuration of these sources in <folder>, set up from the values given on its first
 # build (cmake/tree_build.cmake). The target <name> builds <targets> of it, all when none
-# are named; orr_tree_build_test builds it, or parts of it, from a test.
+# are named; orr_tree_build_test builds it, or parts of it, from a test. Both second trees
+# are unity builds (CMAKE_UNITY_BUILD): built whole and seldom again, they spend most of
+# their time parsing the same system and library headers file after file.
 function(orr_tree name folder)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "TARGETS;SETTINGS")
   set(settings)
@@ -82,6 +84,7 @@ if(ORRINDALE_MINGW_CXX)
   orr_tree(win32 ${ORRINDALE_WIN32_DIR} SETTINGS
            CMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
            CMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+           CMAKE_UNITY_BUILD=ON
            ORRINDALE_WERROR=${ORRINDALE_WERROR}
            ORRINDALE_BANNER_BITMAP=${CMAKE_BINARY_DIR}/assets/banner-1200x140.png)
 else()
