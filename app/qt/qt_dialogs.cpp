@@ -4,12 +4,15 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
 
 #include "app/main_form_design.h"
+#include "app/qt/frame_extents.h"
+#include "app/qt/window_manager_events.h"
 
 namespace {
 
@@ -28,28 +31,37 @@ QMessageBox::Icon icon_of(orr::BoxKind kind)
 class OwnedMessageBox : public QMessageBox {
 public:
     OwnedMessageBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
-        : QMessageBox(icon, caption, text, NoButton, owner)
+        : QMessageBox(icon, caption, text, NoButton, owner),
+          frame_announced_(*this, {nullptr, [this](QMargins frame, bool) { Centre(frame); }})
     {}
 
 protected:
     void showEvent(QShowEvent* event) override
     {
         const QWidget* owner = parentWidget();
-        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-        if (!screen)
+        screen_ = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (!screen_)
             return QMessageBox::showEvent(event);
-        KeepOneLineWhole(*screen);
+        KeepOneLineWhole(*screen_);
         // The box has its final size here, before it is mapped.
         QMessageBox::showEvent(event);
-        // The box's own frame comes only when it is mapped; the owner's stands in for it.
-        const QMargins frame = owner && owner->windowHandle() ? owner->windowHandle()->frameMargins()
-                                                              : QMargins();
-        QRect placed(QPoint(), size().grownBy(frame));
-        placed.moveCenter(screen->availableGeometry().center());
-        move(placed.topLeft() + QPoint(frame.left(), frame.top()));
+        // The owner's frame stands in for the box's own until the window manager announces
+        // that; the two differ when the owner is maximised or the box has no resize handle.
+        Centre(owner && owner->windowHandle() ? owner->windowHandle()->frameMargins() : QMargins());
+        orr::window::request_frame_margins(this);
     }
 
 private:
+    void Centre(QMargins frame)
+    {
+        if (!screen_)
+            return;
+        QRect placed(QPoint(), size().grownBy(frame));
+        placed.moveCenter(screen_->availableGeometry().center());
+        // The window's own area, which does not depend on whether Qt knows the frame yet.
+        setGeometry(QRect(placed.topLeft() + QPoint(frame.left(), frame.top()), size()));
+    }
+
     // QMessageBox wraps any text wider than about 500 pixels; as in a Windows box, a one-line
     // text keeps to one line while it fits in five eighths of the screen.
     void KeepOneLineWhole(const QScreen& screen)
@@ -61,6 +73,9 @@ private:
         if (width <= screen.availableGeometry().width() * 5 / 8)
             label->setMinimumWidth(width);
     }
+
+    QPointer<QScreen> screen_;
+    orr::window::WindowManagerEvents frame_announced_;
 };
 
 } // namespace
