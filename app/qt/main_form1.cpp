@@ -90,7 +90,7 @@ QObject* TMainForm1::Make(const Design& design)
 {
     QObject* made = nullptr;
     if (design.visual()) {
-        made = MakeControl(design, ParentOf(design));
+        made = MakeControl(design, design.parent ? Named<QWidget>(design.parent) : client_);
         static_cast<QWidget*>(made)->setGeometry(design.left, design.top, design.width, design.height);
     } else if (design.kind == Kind::Timer) {
         auto* timer = new QTimer(this);
@@ -103,11 +103,6 @@ QObject* TMainForm1::Make(const Design& design)
     }
     made->setObjectName(text(design.name));
     return made;
-}
-
-QWidget* TMainForm1::ParentOf(const Design& design) const
-{
-    return design.parent ? Named<QWidget>(design.parent) : client_;
 }
 
 QWidget* TMainForm1::MakeControl(const Design& design, QWidget* parent)

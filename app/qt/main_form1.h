@@ -67,7 +67,6 @@ private:
     QObject* Make(const orr::mainform::Design& design);
     QWidget* MakeControl(const orr::mainform::Design& design, QWidget* parent);
     QObject* MakeMenuEntry(const orr::mainform::Design& design);
-    QWidget* ParentOf(const orr::mainform::Design& design) const;
     template <typename T>
     T* Named(const char* name) const
     {
