@@ -37,10 +37,10 @@ endfunction()
 
 # orr_tree_build_test(<test> <tree> <fixture> <label> [TARGETS <target>...] [AFTER <fixture>]
 #                     [IN_IDLE_TIME]): a test that builds <targets> of <tree> (those of
-# orr_tree when none are named) and so sets up <fixture> for the tests that run those programs. It runs beside
-# the other layers' tests, which mostly wait on X servers and Wine. AFTER makes it wait for
-# another build of the same folder; IN_IDLE_TIME runs it at a lower priority, so that a
-# build on the longest path keeps the CPU when both want it.
+# orr_tree when none are named) and so sets up <fixture> for the tests that run those
+# programs. It runs beside the other layers' tests, which mostly wait on X servers and
+# Wine. AFTER makes it wait for another build of the same folder; IN_IDLE_TIME runs it at
+# a lower priority, so that a build on the longest path keeps the CPU when both want it.
 function(orr_tree_build_test test tree fixture label)
   cmake_parse_arguments(PARSE_ARGV 4 arg "IN_IDLE_TIME" "AFTER" "TARGETS")
   if(NOT arg_TARGETS)
