@@ -8,6 +8,7 @@ Links and mail addresses in the prefix go to a program named
 OPENER_NAME, which only the test session provides on PATH: without it
 nothing opens at all, so no test reaches a real browser or mail client."""
 
+import errno
 import fcntl
 import os
 import shutil
@@ -132,7 +133,8 @@ def default_prefix():
 
 # Wine's own program images in the prefix's Windows folder: about 630 MB in this Wine,
 # which it only reads, unless it updates a prefix made by another version (this one made
-# it). Each copy links them instead of writing them out again.
+# it). Each copy links them instead of writing them out again, where both lie on one
+# file system.
 SHARED_IMAGES = {".dll", ".exe", ".drv", ".sys", ".acm", ".ocx", ".cpl", ".tlb", ".ax", ".ds"}
 
 
@@ -142,9 +144,12 @@ def copy_prefix(src, dst):
     def copy(source, target):
         path = Path(source)
         if path.suffix.lower() in SHARED_IMAGES and windows in path.parents:
-            os.link(source, target)
-        else:
-            shutil.copy2(source, target)
+            try:
+                return os.link(source, target)
+            except OSError as e:
+                if e.errno != errno.EXDEV:
+                    raise
+        shutil.copy2(source, target)
 
     shutil.copytree(src, dst, symlinks=True, copy_function=copy)
 
