@@ -139,7 +139,8 @@ SHARED_IMAGES = {".dll", ".exe", ".drv", ".sys", ".acm", ".ocx", ".cpl", ".tlb",
 
 
 def copy_prefix(src, dst):
-    windows = Path(src).resolve() / "drive_c" / "windows"
+    src = Path(src).resolve()
+    windows = src / "drive_c" / "windows"
 
     def copy(source, target):
         path = Path(source)
